@@ -1,0 +1,44 @@
+// What every verda subcommand shares: its argument list, option parsing and
+// the exit statuses.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace verda {
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;  // a file or the analyzer could not be read or written
+constexpr int kExitUsage = 2;
+
+struct Subcommand {
+  const char* name;
+  const char* synopsis;  // arguments after the name
+  const char* help;      // what it does, shown by --help
+  int (*run)(std::vector<std::string> arguments);
+};
+
+extern const Subcommand kListCommand;
+extern const Subcommand kBlocksCommand;
+extern const Subcommand kTranslateCommand;
+
+// The table of subcommands; main() dispatches through it.
+const std::vector<Subcommand>& Subcommands();
+const Subcommand* FindSubcommand(const std::string& name);
+
+// Prints "verda: <message>" on standard error and returns `status`.
+int Fail(int status, const std::string& message);
+// A usage error of `command`: the message and the command's synopsis.
+int UsageError(const Subcommand& command, const std::string& message);
+// True when the arguments ask for --help (then the help was printed).
+bool HelpRequested(const Subcommand& command, const std::vector<std::string>& arguments);
+
+// Removes "--name VALUE" pairs from `arguments` and returns their values in order.
+// A trailing "--name" without value is left in place for the caller to refuse.
+std::vector<std::string> TakeOption(std::vector<std::string>& arguments, const std::string& name);
+
+// An unsigned number in decimal or 0x-hexadecimal, at most `limit`.
+std::optional<unsigned long> ParseNumber(const std::string& text, unsigned long limit);
+
+}  // namespace verda

@@ -1,0 +1,14 @@
+#include "CommandLine.h"
+
+namespace verda {
+
+const std::vector<Subcommand>& Subcommands() {
+  static const std::vector<Subcommand> table = {
+      kListCommand,
+      kBlocksCommand,
+      kTranslateCommand,
+  };
+  return table;
+}
+
+}  // namespace verda

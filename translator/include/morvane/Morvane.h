@@ -1,0 +1,111 @@
+// Morvane: reads binary data files (.VQB), indexes their records and blocks,
+// and translates chosen records into comma-separated text under a data profile.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// blockSelect value meaning "the blocks that each record's own block mask lists".
+constexpr unsigned short ALL_PRESENT_BLOCKS = 0x0080;
+
+constexpr int kRecordTypeNameSize = 12;
+constexpr int kBlockNameSize = 30;
+constexpr int kBlockSlots = 16;
+constexpr int kProfileWords = 12;
+constexpr int kTranslatePathSize = 256;
+
+// One record of a binary data file, addressed by type code and its 1-based
+// number among the records of that type.
+struct _RecordEntryTag {
+  unsigned char type;
+  unsigned short number;
+  char name[kRecordTypeNameSize];
+};
+
+// Slot i receives the name of block i when that block is present.
+struct _DataBlocksTag {
+  char name[kBlockSlots][kBlockNameSize];
+};
+
+// Word 0 governs the whole output; words 1..11 the blocks P, N, M, TH, T, LH,
+// L, I, A, S, D. Bit 0 of a block word means "translate this block".
+struct _DataProfileTag {
+  uint32_t word[kProfileWords];
+};
+
+struct _TranslateInfoTag {
+  char inputPath[kTranslatePathSize];
+  char outputPath[kTranslatePathSize];
+  _DataProfileTag* profile;
+  _RecordEntryTag* records;
+  unsigned short recordTotal;
+  unsigned short blockSelect;
+  const char* preamble;
+  unsigned short preambleLength;
+};
+
+struct RecordDirEntry {
+  uint8_t type;
+  uint16_t units;
+};
+
+class TextSink;
+
+class Morvane {
+ public:
+  Morvane();
+  explicit Morvane(const char* path);
+  ~Morvane();
+  Morvane(const Morvane&) = delete;
+  Morvane& operator=(const Morvane&) = delete;
+
+  unsigned short GetRecordCount() const;
+  int GetRecordsInFile(_RecordEntryTag* entries) const;
+  // Works on a record already in memory of at least `size` bytes.
+  int GetDataBlocksPresent(const unsigned char* record, _DataBlocksTag* names, unsigned short* mask,
+                           unsigned long size = kMinimumRecordSize) const;
+  int GetDataBlocksPresent(unsigned char type, unsigned short number, _DataBlocksTag* names);
+  int Translate(_TranslateInfoTag* info);
+  int ABlockDecoded() const;
+  static const char* Version();
+
+  // Directory access for listings: the entry's byte size and whether the
+  // file really holds all of its bytes.
+  const std::vector<RecordDirEntry>& Directory() const { return directory; }
+  bool RecordIsComplete(std::size_t index) const;
+  const char* HeaderText() const { return headerText; }
+  // Why the last open or Init left the object without records; empty when it has them.
+  const std::string& IndexProblem() const { return indexProblem; }
+
+  // A record must hold at least its block mask (bytes 8-9).
+  static constexpr unsigned long kMinimumRecordSize = 10;
+
+ protected:
+  int Init(std::FILE* file);
+  unsigned long GetRecordSize(unsigned char type, unsigned short number) const;
+  int GetRecordData(unsigned char type, unsigned short number, unsigned char* buffer, unsigned long size);
+  int TranslateRecord(const unsigned char* record, unsigned char type, unsigned short number, unsigned long size,
+                      TextSink* outputFile, const _DataProfileTag* profile, unsigned short blockSelect);
+
+ private:
+  struct Location {
+    uint64_t offset;
+    uint64_t size;
+  };
+  bool Locate(unsigned char type, unsigned short number, Location& found) const;
+  void IndexDirectory();
+  void CloseInput();
+  int TranslateRecords(const _TranslateInfoTag& info, const _DataProfileTag& profile, TextSink& output);
+
+  std::vector<RecordDirEntry> directory;
+  std::vector<uint64_t> recordOffsets;                // file offset of each entry's data area
+  std::vector<std::vector<uint32_t>> entriesByType;  // per type code, directory indices in order
+  unsigned short recordCount = 0;
+  char headerText[36] = {};
+  std::FILE* inputFile = nullptr;
+  uint64_t inputFileSize = 0;
+  int aBlockDecoded = 0;
+  std::string indexProblem;
+};

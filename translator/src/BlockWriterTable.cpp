@@ -1,0 +1,32 @@
+#include "BlockWriterTable.h"
+
+#include <array>
+
+namespace {
+
+// Indexed by mask bit. Bits 7, 8, 10, 14 and 15 never have a writer.
+const std::array<BlockWriteFunction, 16> writers = {
+    nullptr,  // 0x0001 P
+    nullptr,  // 0x0002 N
+    nullptr,  // 0x0004 M
+    nullptr,  // 0x0008 TH
+    nullptr,  // 0x0010 T
+    nullptr,  // 0x0020 LH
+    nullptr,  // 0x0040 L
+    nullptr,  // 0x0080 Setup Windows Variables
+    nullptr,  // 0x0100 Windows Variables
+    nullptr,  // 0x0200 I
+    nullptr,  // 0x0400 Setup Variables
+    nullptr,  // 0x0800 A
+    nullptr,  // 0x1000 S
+    nullptr,  // 0x2000 D
+    nullptr,  // 0x4000 reserved
+    nullptr,  // 0x8000 reserved
+};
+
+}  // namespace
+
+BlockWriteFunction FindBlockWriter(int bit) {
+  if (bit < 0 || bit >= static_cast<int>(writers.size())) return nullptr;
+  return writers[bit];
+}

@@ -1,0 +1,27 @@
+// A file written whole or not at all: the text goes to a temporary file beside
+// the target, which replaces the target only when every write succeeded.
+// Dropping the object without Commit leaves the target as it was.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+class ReplacingFile {
+ public:
+  ReplacingFile() = default;
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  bool Open(const std::string& targetPath);
+  std::FILE* Stream() const { return stream_; }
+  // Flushes, closes and moves the file into place; false when any of that failed.
+  bool Commit();
+
+ private:
+  void Discard();
+
+  std::string targetPath_;
+  std::string temporaryPath_;
+  std::FILE* stream_ = nullptr;
+};

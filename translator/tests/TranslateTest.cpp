@@ -1,0 +1,166 @@
+// The translation driver: requests, banners, preamble, skipped records, and
+// output files that are written whole or not at all.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "VqbBuilder.h"
+#include "morvane/Morvane.h"
+
+using vqbtest::Bytes;
+
+namespace {
+
+const std::string kRule = "===================================\r\n";
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class TranslateTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    input = dir.File("in.vqb");
+    output = dir.File("out.csv");
+    const Bytes record = vqbtest::RecordBuilder().Build();
+    vqbtest::VqbFileBuilder()
+        .Add(1, record)
+        .Add(2, record)
+        .Add(2, record, 0)
+        .Add(2, record)
+        .WriteTo(input);
+  }
+
+  _TranslateInfoTag Request(std::vector<_RecordEntryTag>& records, _DataProfileTag* profile = nullptr) {
+    _TranslateInfoTag info{};
+    std::strncpy(info.inputPath, input.c_str(), sizeof info.inputPath - 1);
+    std::strncpy(info.outputPath, output.c_str(), sizeof info.outputPath - 1);
+    info.profile = profile;
+    info.records = records.data();
+    info.recordTotal = static_cast<unsigned short>(records.size());
+    info.blockSelect = ALL_PRESENT_BLOCKS;
+    return info;
+  }
+
+  bool OnlyOutputIn(const std::filesystem::path& folder, std::size_t expected) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& item : std::filesystem::directory_iterator(folder)) ++count;
+    return count == expected;
+  }
+
+  TempDir dir;
+  std::string input;
+  std::string output;
+};
+
+TEST_F(TranslateTest, BannersNameEachRecordByTypeAndNumber) {
+  std::vector<_RecordEntryTag> records = {{2, 1, ""}, {1, 1, ""}, {2, 3, ""}};
+  _DataProfileTag profile{};
+  profile.word[0] = 1;
+  _TranslateInfoTag info = Request(records, &profile);
+  Morvane translator;
+  ASSERT_EQ(translator.Translate(&info), 1);
+  EXPECT_EQ(ReadAll(output), kRule + "Output of Leq 1\r\n" + kRule + kRule + "Output of Normal 1\r\n" + kRule + kRule +
+                                 "Output of Leq 3\r\n" + kRule);
+  EXPECT_EQ(translator.ABlockDecoded(), 0);
+}
+
+TEST_F(TranslateTest, PreambleStandsVerbatimBeforeEverything) {
+  std::vector<_RecordEntryTag> records = {{1, 1, ""}};
+  _TranslateInfoTag info = Request(records);  // default profile: every bit set
+  const char preamble[] = "0123456789tail";
+  info.preamble = preamble;
+  info.preambleLength = 10;
+  Morvane translator;
+  ASSERT_EQ(translator.Translate(&info), 1);
+  EXPECT_EQ(ReadAll(output), "0123456789" + kRule + "Output of Normal 1\r\n" + kRule);
+}
+
+TEST_F(TranslateTest, MissingEmptyAndUnreadableRecordsLeaveNoTrace) {
+  Bytes bytes = vqbtest::VqbFileBuilder().Add(1, Bytes(256, 0)).Add(1, Bytes(256, 0)).Build();
+  bytes.resize(bytes.size() - 1);
+  vqbtest::WriteFile(input, bytes);
+  std::vector<_RecordEntryTag> records = {{1, 2, ""}, {9, 1, ""}, {1, 0, ""}, {1, 1, ""}};
+  _DataProfileTag profile{};
+  profile.word[0] = 1;
+  _TranslateInfoTag info = Request(records, &profile);
+  Morvane translator;
+  ASSERT_EQ(translator.Translate(&info), 1);
+  EXPECT_EQ(ReadAll(output), kRule + "Output of Normal 1\r\n" + kRule);
+}
+
+TEST_F(TranslateTest, RefusedRequestsCreateNoOutput) {
+  std::vector<_RecordEntryTag> records = {{1, 1, ""}};
+  Morvane translator;
+  EXPECT_EQ(translator.Translate(nullptr), 0);
+  _TranslateInfoTag none = Request(records);
+  none.recordTotal = 0;
+  EXPECT_EQ(translator.Translate(&none), 0);
+  none = Request(records);
+  none.records = nullptr;
+  EXPECT_EQ(translator.Translate(&none), 0);
+
+  input = dir.File("absent.vqb");
+  _TranslateInfoTag missing = Request(records);
+  EXPECT_EQ(translator.Translate(&missing), 0);
+
+  input = dir.File("empty.vqb");
+  vqbtest::VqbFileBuilder().WriteTo(input);
+  _TranslateInfoTag empty = Request(records);
+  EXPECT_EQ(translator.Translate(&empty), 0);
+  EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+TEST_F(TranslateTest, SuccessReplacesAnExistingOutput) {
+  vqbtest::WriteFile(output, Bytes(5000, 'x'));
+  std::vector<_RecordEntryTag> records = {{1, 1, ""}};
+  _DataProfileTag profile{};
+  _TranslateInfoTag info = Request(records, &profile);
+  Morvane translator;
+  ASSERT_EQ(translator.Translate(&info), 1);
+  EXPECT_EQ(ReadAll(output), "");
+  EXPECT_TRUE(OnlyOutputIn(dir.Path(), 2)) << "no temporary file is left behind";
+}
+
+TEST_F(TranslateTest, AnUncreatableOutputFails) {
+  std::vector<_RecordEntryTag> records = {{1, 1, ""}};
+  output = dir.File("no/such/folder/out.csv");
+  _TranslateInfoTag info = Request(records);
+  Morvane translator;
+  EXPECT_EQ(translator.Translate(&info), 0);
+}
+
+TEST_F(TranslateTest, AFullDiskFailsAndKeepsTheOldOutput) {
+  vqbtest::WriteFile(output, Bytes(10, 'o'));
+  std::vector<_RecordEntryTag> records(2000, _RecordEntryTag{2, 1, ""});
+  _TranslateInfoTag info = Request(records);
+
+  // Writes beyond 4 KiB fail as on a full disk.
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  Morvane translator;
+  const int result = translator.Translate(&info);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ReadAll(output), "oooooooooo");
+  EXPECT_TRUE(OnlyOutputIn(dir.Path(), 2));
+}
+
+TEST_F(TranslateTest, VersionIsFixed) { EXPECT_STREQ(Morvane::Version(), "1.10"); }
+
+}  // namespace

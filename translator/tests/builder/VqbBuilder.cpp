@@ -1,0 +1,120 @@
+#include "VqbBuilder.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+namespace vqbtest {
+
+ByteWriter& ByteWriter::U8(uint32_t value) {
+  data_.push_back(static_cast<uint8_t>(value));
+  return *this;
+}
+
+ByteWriter& ByteWriter::U16(uint32_t value) { return U8(value).U8(value >> 8); }
+
+ByteWriter& ByteWriter::U32(uint32_t value) { return U16(value).U16(value >> 16); }
+
+ByteWriter& ByteWriter::Time(uint16_t quarterMilliseconds, uint16_t hundreds) {
+  return U16(quarterMilliseconds).U16(hundreds);
+}
+
+ByteWriter& ByteWriter::Text(const std::string& text, std::size_t width) {
+  for (std::size_t i = 0; i < width; ++i) U8(i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
+  return *this;
+}
+
+ByteWriter& ByteWriter::Raw(const Bytes& bytes) {
+  data_.insert(data_.end(), bytes.begin(), bytes.end());
+  return *this;
+}
+
+ByteWriter& ByteWriter::Zeros(std::size_t count) {
+  data_.insert(data_.end(), count, 0);
+  return *this;
+}
+
+Bytes PrefixBytes(const PrefixFields& p, uint16_t mask) {
+  ByteWriter w;
+  w.U16(p.length).U8(p.storeType).U8(p.hardwareChannels).U32(p.dataLength).U16(p.blockMask.value_or(mask));
+  w.U16(p.codeRev).Text(p.datestamp, 18).U8(p.inputSet);
+  for (uint8_t input : p.inputs) w.U8(input);
+  for (uint8_t flag : p.flags) w.U8(flag);
+  for (uint8_t reserved : p.reserved) w.U8(reserved);
+  return w.Data();
+}
+
+RecordBuilder& RecordBuilder::Block(uint16_t bit, const Bytes& body, std::optional<uint16_t> declaredLength) {
+  ByteWriter w;
+  w.U16(declaredLength.value_or(static_cast<uint16_t>(body.size() + 2))).Raw(body);
+  return RawBlock(bit, w.Data());
+}
+
+RecordBuilder& RecordBuilder::RawBlock(uint16_t bit, const Bytes& bytes) {
+  blocks_.emplace_back(bit, bytes);
+  return *this;
+}
+
+RecordBuilder& RecordBuilder::CutTo(std::size_t size) {
+  cutTo_ = size;
+  return *this;
+}
+
+Bytes RecordBuilder::Build() const {
+  auto ordered = blocks_;
+  std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  uint16_t mask = 0x0001;
+  for (const auto& block : ordered) mask = static_cast<uint16_t>(mask | block.first);
+  Bytes record = PrefixBytes(prefix_, mask);
+  for (const auto& block : ordered) record.insert(record.end(), block.second.begin(), block.second.end());
+  if (cutTo_ && *cutTo_ < record.size()) record.resize(*cutTo_);
+  return record;
+}
+
+Bytes HeaderBytes(int model) {
+  char text[64];
+  std::snprintf(text, sizeof text, "Vexlor-Quand %d binary data file.%c", model, 0x1A);
+  Bytes header(text, text + 36);
+  return header;
+}
+
+VqbFileBuilder& VqbFileBuilder::Model(int model) {
+  model_ = model;
+  return *this;
+}
+
+VqbFileBuilder& VqbFileBuilder::Add(uint8_t type, const Bytes& record, std::optional<uint16_t> units) {
+  records_.push_back({type, record, units});
+  return *this;
+}
+
+VqbFileBuilder& VqbFileBuilder::ClaimCount(uint16_t count) {
+  claimedCount_ = count;
+  return *this;
+}
+
+Bytes VqbFileBuilder::Build() const {
+  ByteWriter w;
+  w.Raw(HeaderBytes(model_)).U16(claimedCount_.value_or(static_cast<uint16_t>(records_.size())));
+  for (const FileRecord& r : records_) {
+    w.U8(r.type).U16(r.units.value_or(static_cast<uint16_t>((r.bytes.size() + 255) / 256)));
+  }
+  for (const FileRecord& r : records_) {
+    const std::size_t area = 256u * r.units.value_or(static_cast<uint16_t>((r.bytes.size() + 255) / 256));
+    Bytes data = r.bytes;
+    data.resize(area, 0);
+    w.Raw(data);
+  }
+  return w.Data();
+}
+
+void VqbFileBuilder::WriteTo(const std::string& path) const { WriteFile(path, Build()); }
+
+void WriteFile(const std::string& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+}  // namespace vqbtest

@@ -1,0 +1,95 @@
+// Builds .VQB files and records from a description of their blocks, for tests
+// and benchmarks. Everything is little-endian, as in the real files.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vqbtest {
+
+using Bytes = std::vector<uint8_t>;
+
+// Appends little-endian fields.
+class ByteWriter {
+ public:
+  ByteWriter& U8(uint32_t value);
+  ByteWriter& U16(uint32_t value);
+  ByteWriter& U32(uint32_t value);
+  // Seconds as a count of 1/400 s below 100 s plus a count of 100 s.
+  ByteWriter& Time(uint16_t quarterMilliseconds, uint16_t hundreds);
+  // Exactly `width` bytes: the text, cut or padded with NULs.
+  ByteWriter& Text(const std::string& text, std::size_t width);
+  ByteWriter& Raw(const Bytes& bytes);
+  ByteWriter& Zeros(std::size_t count);
+  const Bytes& Data() const { return data_; }
+
+ private:
+  Bytes data_;
+};
+
+// The prefix block's fields (40 bytes when written whole).
+struct PrefixFields {
+  uint16_t length = 40;
+  uint8_t storeType = 1;
+  uint8_t hardwareChannels = 2;
+  uint32_t dataLength = 0;
+  std::optional<uint16_t> blockMask;  // default: the blocks the record holds
+  uint16_t codeRev = 0x1234;
+  std::string datestamp = "Jan 01 2000 12:00";
+  uint8_t inputSet = 0;
+  uint8_t inputs[3] = {0, 0, 0};
+  uint8_t flags[3] = {0, 0, 0};
+  uint8_t reserved[3] = {0, 0, 0};
+};
+
+Bytes PrefixBytes(const PrefixFields& fields, uint16_t mask);
+
+class RecordBuilder {
+ public:
+  explicit RecordBuilder(PrefixFields prefix = {}) : prefix_(std::move(prefix)) {}
+
+  // A block of mask bit `bit` whose bytes after the length field are `body`;
+  // the length field says `declaredLength`, by default the true size.
+  RecordBuilder& Block(uint16_t bit, const Bytes& body, std::optional<uint16_t> declaredLength = {});
+  // Raw bytes for block `bit`, length field included.
+  RecordBuilder& RawBlock(uint16_t bit, const Bytes& bytes);
+  // Cuts the record to `size` bytes (a block running past the record's end).
+  RecordBuilder& CutTo(std::size_t size);
+
+  Bytes Build() const;
+
+ private:
+  PrefixFields prefix_;
+  std::vector<std::pair<uint16_t, Bytes>> blocks_;
+  std::optional<std::size_t> cutTo_;
+};
+
+struct FileRecord {
+  uint8_t type;
+  Bytes bytes;
+  std::optional<uint16_t> units;  // default: the size in 256-byte units, rounded up
+};
+
+class VqbFileBuilder {
+ public:
+  VqbFileBuilder& Model(int model);
+  VqbFileBuilder& Add(uint8_t type, const Bytes& record, std::optional<uint16_t> units = {});
+  // The count field says `count` instead of the number of records added.
+  VqbFileBuilder& ClaimCount(uint16_t count);
+  Bytes Build() const;
+  void WriteTo(const std::string& path) const;
+
+ private:
+  int model_ = 1234;
+  std::vector<FileRecord> records_;
+  std::optional<uint16_t> claimedCount_;
+};
+
+// The 36-byte header text of a file made by analyzer `model`.
+Bytes HeaderBytes(int model);
+
+void WriteFile(const std::string& path, const Bytes& bytes);
+
+}  // namespace vqbtest
