@@ -151,6 +151,13 @@ bool Morvane::RecordIsComplete(std::size_t index) const {
   return recordOffsets[index] + kUnitBytes * directory[index].units <= inputFileSize;
 }
 
+bool Morvane::ReadRecordAt(std::size_t index, std::vector<unsigned char>& bytes) {
+  if (inputFile == nullptr || !RecordIsComplete(index)) return false;
+  bytes.resize(kUnitBytes * directory[index].units);
+  if (fseeko(inputFile, static_cast<off_t>(recordOffsets[index]), SEEK_SET) != 0) return false;
+  return std::fread(bytes.data(), 1, bytes.size(), inputFile) == bytes.size();
+}
+
 unsigned long Morvane::GetRecordSize(unsigned char type, unsigned short number) const {
   Location location{};
   return Locate(type, number, location) ? static_cast<unsigned long>(location.size) : 0;

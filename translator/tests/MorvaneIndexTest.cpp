@@ -78,6 +78,10 @@ TEST_F(MorvaneIndexTest, RecordsAreNumberedPerTypeAndLocatedPastOtherTypes) {
   EXPECT_EQ(file.GetRecordSize(7, 1), 0u);
   ASSERT_EQ(file.GetRecordData(1, 3, &byte, 1), 1);
   EXPECT_EQ(byte, 0x55);
+  std::vector<unsigned char> whole;
+  ASSERT_TRUE(file.ReadRecordAt(4, whole));
+  EXPECT_EQ(whole, Filled(256, 0x55));
+  EXPECT_FALSE(file.ReadRecordAt(5, whole));
   EXPECT_EQ(file.GetRecordSize(1, 0), 0u);
   EXPECT_EQ(file.GetRecordSize(1, 4), 0u);
   EXPECT_EQ(file.GetRecordSize(3, 1), 0u);

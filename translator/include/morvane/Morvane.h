@@ -75,6 +75,8 @@ class Morvane {
   // file really holds all of its bytes.
   const std::vector<RecordDirEntry>& Directory() const { return directory; }
   bool RecordIsComplete(std::size_t index) const;
+  // The whole data area of directory entry `index`; false when the file does not hold it all.
+  bool ReadRecordAt(std::size_t index, std::vector<unsigned char>& bytes);
   const char* HeaderText() const { return headerText; }
   // Why the last open or Init left the object without records; empty when it has them.
   const std::string& IndexProblem() const { return indexProblem; }
