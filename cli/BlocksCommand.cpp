@@ -13,9 +13,9 @@ int RunBlocks(std::vector<std::string> arguments) {
   const auto file = OpenDataFile(arguments[0]);
   if (!file) return kExitFailure;
   _DataBlocksTag names{};
-  if (!file->GetDataBlocksPresent(record->type, record->number, &names)) {
-    return Fail(kExitFailure, arguments[0] + ": record " + arguments[1] + ":" + arguments[2] +
-                                  " does not exist or is cut short by the end of the file");
+  const std::string problem = RecordProblems(*file, {*record}).front();
+  if (!problem.empty() || !file->GetDataBlocksPresent(record->type, record->number, &names)) {
+    return Fail(kExitFailure, arguments[0] + ": record " + arguments[1] + ":" + arguments[2] + " " + problem);
   }
   for (const auto& name : names.name) {
     if (name[0] != '\0') std::cout << name << '\n';

@@ -44,26 +44,23 @@ int RunTranslate(std::vector<std::string> arguments) {
     blockSelect = static_cast<unsigned short>(*mask);
   }
 
+  std::vector<_RecordEntryTag> records;
+  for (const std::string& name : recordNames) {
+    const auto record = ParseRecordName(name);
+    if (!record) return UsageError(kTranslateCommand, "--record takes TYPE:NUMBER, as 2:1");
+    records.push_back(*record);
+  }
+  if (records.size() > 0xFFFF) return UsageError(kTranslateCommand, "at most 65535 records at once");
+
   const auto file = OpenDataFile(input);
   if (!file) return kExitFailure;
-  std::vector<_RecordEntryTag> records;
-  if (recordNames.empty()) {
-    records = RecordsOf(*file);
-  } else {
-    for (const std::string& name : recordNames) {
-      const auto record = ParseRecordName(name);
-      if (!record) return UsageError(kTranslateCommand, "--record takes TYPE:NUMBER, as 2:1");
-      records.push_back(*record);
-    }
-  }
+  if (records.empty()) records = RecordsOf(*file);
   if (records.empty()) return Fail(kExitFailure, input + ": holds no records");
-  if (records.size() > 0xFFFF) return UsageError(kTranslateCommand, "at most 65535 records at once");
-  for (const _RecordEntryTag& record : records) {
-    _DataBlocksTag ignored{};
-    if (!file->GetDataBlocksPresent(record.type, record.number, &ignored)) {
-      std::cerr << "verda: " << input << ": record " << static_cast<int>(record.type) << ':' << record.number
-                << " does not exist or is cut short; skipped\n";
-    }
+  const std::vector<std::string> problems = RecordProblems(*file, records);
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (problems[i].empty()) continue;
+    std::cerr << "verda: " << input << ": record " << static_cast<int>(records[i].type) << ':' << records[i].number
+              << ' ' << problems[i] << "; skipped\n";
   }
 
   _TranslateInfoTag info{};

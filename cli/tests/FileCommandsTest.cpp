@@ -1,0 +1,122 @@
+// verda list, blocks and translate on binary data files, as a script would use them.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "TempDir.h"
+#include "VerdaRunner.h"
+#include "VqbBuilder.h"
+
+using vqbtest::Bytes;
+
+namespace {
+
+const std::string kRule = "===================================\r\n";
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class FileCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    input = dir.File("data.vqb");
+    const Bytes withM = vqbtest::RecordBuilder().Block(0x0004, Bytes(30, 0)).Build();
+    vqbtest::VqbFileBuilder().Add(2, withM).Add(1, Bytes(300, 0)).Add(2, withM, 0).WriteTo(input);
+  }
+  TempDir dir;
+  std::string input;
+};
+
+TEST_F(FileCommandsTest, ListShowsEveryRecordInDirectoryOrder) {
+  const VerdaResult result = RunVerda({"list", input});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "2\t1\tLeq\t256\n1\t1\tNormal\t512\n2\t2\tLeq\t0\n");
+}
+
+TEST_F(FileCommandsTest, ListWarnsAboutRecordsCutShort) {
+  Bytes bytes = vqbtest::VqbFileBuilder().Add(1, Bytes(256, 0)).Add(3, Bytes(256, 0)).Build();
+  bytes.resize(bytes.size() - 10);
+  vqbtest::WriteFile(input, bytes);
+  const VerdaResult result = RunVerda({"list", input});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "1\t1\tNormal\t256\n3\t1\tMinimum\t256\n");
+  EXPECT_EQ(result.err, "verda: " + input + ": record 3:1 is cut short by the end of the file\n");
+}
+
+TEST_F(FileCommandsTest, BlocksNamesThePresentBlocks) {
+  const VerdaResult result = RunVerda({"blocks", input, "2", "1"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "Prefix Block\nMain System Variables\n");
+  const VerdaResult missing = RunVerda({"blocks", input, "2", "7"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("record 2:7"), std::string::npos);
+}
+
+TEST_F(FileCommandsTest, TranslateChosenRecordsUnderAProfile) {
+  const std::string output = dir.File("out.csv");
+  const VerdaResult result = RunVerda({"translate", input, output, "--profile", "Banner,1,0,0,0,0,0,0,0,0,0,0,0",
+                                       "--record", "1:1", "--record", "2:1", "--blocks", "0x0000"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(ReadAll(output), kRule + "Output of Normal 1\r\n" + kRule + kRule + "Output of Leq 1\r\n" + kRule);
+}
+
+TEST_F(FileCommandsTest, TranslateWarnsAboutRecordsItSkips) {
+  const std::string output = dir.File("out.csv");
+  const VerdaResult result =
+      RunVerda({"translate", input, output, "--profile", "B,1", "--record", "2:2", "--record", "9:1"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.err.find("record 9:1 does not exist; skipped"), std::string::npos);
+  EXPECT_NE(result.err.find("record 2:2 is empty; skipped"), std::string::npos);
+  EXPECT_EQ(ReadAll(output), "");
+}
+
+TEST(VerdaUsage, MistakesExitWithStatusTwo) {
+  const std::vector<std::vector<std::string>> mistakes = {
+      {},
+      {"frobnicate"},
+      {"list"},
+      {"list", "a", "b"},
+      {"blocks", "f.vqb", "256", "1"},
+      {"blocks", "f.vqb", "1", "0"},
+      {"translate", "in.vqb"},
+      {"translate", "in.vqb", "out.csv", "--blocks", "0x10000"},
+      {"translate", "in.vqb", "out.csv", "--record", "1-1"},
+      {"translate", "in.vqb", "out.csv", "--profile"},
+  };
+  for (const auto& arguments : mistakes) {
+    const VerdaResult result = RunVerda(arguments);
+    EXPECT_EQ(result.status, 2) << testing::PrintToString(arguments);
+    EXPECT_FALSE(result.err.empty());
+  }
+}
+
+TEST(VerdaUsage, HelpDescribesEachCommand) {
+  for (const char* command : {"list", "blocks", "translate"}) {
+    const VerdaResult result = RunVerda({command, "--help"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out.rfind(std::string("usage: verda ") + command, 0), 0u) << result.out;
+  }
+  EXPECT_EQ(RunVerda({"--help"}).status, 0);
+}
+
+TEST_F(FileCommandsTest, UnreadableInputsAndUnwritableOutputsExitWithStatusOne) {
+  const std::string notData = dir.File("short.vqb");
+  vqbtest::WriteFile(notData, Bytes(20, 'x'));
+  const VerdaResult shortFile = RunVerda({"list", notData});
+  EXPECT_EQ(shortFile.status, 1);
+  EXPECT_EQ(shortFile.err, "verda: " + notData + ": is shorter than the 38-byte header of a binary data file\n");
+  EXPECT_EQ(RunVerda({"list", dir.File("absent.vqb")}).status, 1);
+
+  const std::string blocked = dir.File("no/such/dir/out.csv");
+  const VerdaResult unwritable = RunVerda({"translate", input, blocked, "--record", "1:1"});
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_EQ(unwritable.err, "verda: " + blocked + ": cannot be written\n");
+  EXPECT_FALSE(std::filesystem::exists(blocked));
+}
+
+}  // namespace
