@@ -3,8 +3,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "TempDir.h"
 #include "VerdaRunner.h"
@@ -14,12 +12,8 @@ using vqbtest::Bytes;
 
 namespace {
 
-const std::string kRule = "===================================\r\n";
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vqbtest::ReadFileText;
+const std::string& kRule = vqbtest::kBannerRule;
 
 class FileCommandsTest : public ::testing::Test {
  protected:
@@ -62,7 +56,7 @@ TEST_F(FileCommandsTest, TranslateChosenRecordsUnderAProfile) {
   const VerdaResult result = RunVerda({"translate", input, output, "--profile", "Banner,1,0,0,0,0,0,0,0,0,0,0,0",
                                        "--record", "1:1", "--record", "2:1", "--blocks", "0x0000"});
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(ReadAll(output), kRule + "Output of Normal 1\r\n" + kRule + kRule + "Output of Leq 1\r\n" + kRule);
+  EXPECT_EQ(ReadFileText(output), kRule + "Output of Normal 1\r\n" + kRule + kRule + "Output of Leq 1\r\n" + kRule);
 }
 
 TEST_F(FileCommandsTest, TranslateWarnsAboutRecordsItSkips) {
@@ -72,7 +66,7 @@ TEST_F(FileCommandsTest, TranslateWarnsAboutRecordsItSkips) {
   EXPECT_EQ(result.status, 0);
   EXPECT_NE(result.err.find("record 9:1 does not exist; skipped"), std::string::npos);
   EXPECT_NE(result.err.find("record 2:2 is empty; skipped"), std::string::npos);
-  EXPECT_EQ(ReadAll(output), "");
+  EXPECT_EQ(ReadFileText(output), "");
 }
 
 TEST(VerdaUsage, MistakesExitWithStatusTwo) {

@@ -6,8 +6,6 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,12 +17,8 @@ using vqbtest::Bytes;
 
 namespace {
 
-const std::string kRule = "===================================\r\n";
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vqbtest::ReadFileText;
+const std::string& kRule = vqbtest::kBannerRule;
 
 class TranslateTest : public ::testing::Test {
  protected:
@@ -69,7 +63,7 @@ TEST_F(TranslateTest, BannersNameEachRecordByTypeAndNumber) {
   _TranslateInfoTag info = Request(records, &profile);
   Morvane translator;
   ASSERT_EQ(translator.Translate(&info), 1);
-  EXPECT_EQ(ReadAll(output), kRule + "Output of Leq 1\r\n" + kRule + kRule + "Output of Normal 1\r\n" + kRule + kRule +
+  EXPECT_EQ(ReadFileText(output), kRule + "Output of Leq 1\r\n" + kRule + kRule + "Output of Normal 1\r\n" + kRule + kRule +
                                  "Output of Leq 3\r\n" + kRule);
   EXPECT_EQ(translator.ABlockDecoded(), 0);
 }
@@ -82,7 +76,7 @@ TEST_F(TranslateTest, PreambleStandsVerbatimBeforeEverything) {
   info.preambleLength = 10;
   Morvane translator;
   ASSERT_EQ(translator.Translate(&info), 1);
-  EXPECT_EQ(ReadAll(output), "0123456789" + kRule + "Output of Normal 1\r\n" + kRule);
+  EXPECT_EQ(ReadFileText(output), "0123456789" + kRule + "Output of Normal 1\r\n" + kRule);
 }
 
 TEST_F(TranslateTest, MissingEmptyAndUnreadableRecordsLeaveNoTrace) {
@@ -95,7 +89,7 @@ TEST_F(TranslateTest, MissingEmptyAndUnreadableRecordsLeaveNoTrace) {
   _TranslateInfoTag info = Request(records, &profile);
   Morvane translator;
   ASSERT_EQ(translator.Translate(&info), 1);
-  EXPECT_EQ(ReadAll(output), kRule + "Output of Normal 1\r\n" + kRule);
+  EXPECT_EQ(ReadFileText(output), kRule + "Output of Normal 1\r\n" + kRule);
 }
 
 TEST_F(TranslateTest, RefusedRequestsCreateNoOutput) {
@@ -127,7 +121,7 @@ TEST_F(TranslateTest, SuccessReplacesAnExistingOutput) {
   _TranslateInfoTag info = Request(records, &profile);
   Morvane translator;
   ASSERT_EQ(translator.Translate(&info), 1);
-  EXPECT_EQ(ReadAll(output), "");
+  EXPECT_EQ(ReadFileText(output), "");
   EXPECT_TRUE(OnlyOutputIn(dir.Path(), 2)) << "no temporary file is left behind";
 }
 
@@ -157,7 +151,7 @@ TEST_F(TranslateTest, AFullDiskFailsAndKeepsTheOldOutput) {
   std::signal(SIGXFSZ, previousHandler);
 
   EXPECT_EQ(result, 0);
-  EXPECT_EQ(ReadAll(output), "oooooooooo");
+  EXPECT_EQ(ReadFileText(output), "oooooooooo");
   EXPECT_TRUE(OnlyOutputIn(dir.Path(), 2));
 }
 

@@ -91,5 +91,10 @@ class VqbFileBuilder {
 Bytes HeaderBytes(int model);
 
 void WriteFile(const std::string& path, const Bytes& bytes);
+// The whole file as text; empty when it cannot be read.
+std::string ReadFileText(const std::string& path);
+
+// The line of equals signs above and below each record banner.
+inline const std::string kBannerRule = "===================================\r\n";
 
 }  // namespace vqbtest
