@@ -2,13 +2,17 @@
 
 #include <array>
 
+#include "blocks/D_BlockWriter.h"
+#include "blocks/M_BlockWriter.h"
+#include "blocks/P_BlockWriter.h"
+
 namespace {
 
 // Indexed by mask bit. Bits 7, 8, 10, 14 and 15 never have a writer.
 const std::array<BlockWriteFunction, 16> writers = {
-    nullptr,  // 0x0001 P
+    &RunBlockWriter<P_BlockWriter>,  // 0x0001 P
     nullptr,  // 0x0002 N
-    nullptr,  // 0x0004 M
+    &RunBlockWriter<M_BlockWriter>,  // 0x0004 M
     nullptr,  // 0x0008 TH
     nullptr,  // 0x0010 T
     nullptr,  // 0x0020 LH
@@ -19,7 +23,7 @@ const std::array<BlockWriteFunction, 16> writers = {
     nullptr,  // 0x0400 Setup Variables
     nullptr,  // 0x0800 A
     nullptr,  // 0x1000 S
-    nullptr,  // 0x2000 D
+    &RunBlockWriter<D_BlockWriter>,  // 0x2000 D
     nullptr,  // 0x4000 reserved
     nullptr,  // 0x8000 reserved
 };

@@ -1,0 +1,47 @@
+#include "D_BlockWriter.h"
+
+#include <string>
+
+#include "D_LayoutContext.h"
+#include "D_LayoutTable.h"
+#include "D_Route.h"
+
+namespace {
+constexpr uint32_t kHeadingsOption = 0x0002;
+constexpr uint32_t kKeepUnitsOption = 0x0004;
+}  // namespace
+
+int D_BlockWriter::Decode(const unsigned char* record, unsigned long size, int /*report*/) {
+  recordSize = static_cast<uint32_t>(size);
+  if (prefix.Decode(record, size, 0) == 0 || main.Decode(record, size, 0) == 0) return 0;
+  decoded = 1;
+  return decoded;
+}
+
+void D_BlockWriter::Write(const unsigned char* record, unsigned long size, TextSink* output,
+                          const _DataProfileTag* profileToUse) {
+  if (record == nullptr || profileToUse == nullptr) return;
+  profile = profileToUse;
+  outputFile = output;
+  recordSize = static_cast<uint32_t>(size);
+  const uint32_t options = profile->word[kWordD];
+  if ((options & kTranslateThisBlock) == 0) return;
+  if ((profile->word[kWordGeneral] & kGeneralBlockHeading) != 0) WriteText("D Block\r\n");
+  headings = (options & kHeadingsOption) != 0;
+  keep_units = (options & kKeepUnitsOption) != 0;
+
+  if (Decode(record, size, 0) == 0) return;
+  const D_Route route = RouteDataBlock({.storetype = prefix.Storetype(),
+                                        .systemmode = main.Systemmode(),
+                                        .barwhat = main.Barwhat(),
+                                        .intensityBase = prefix.Reserved37(),
+                                        .crossBase = prefix.Reserved38()});
+  if (route.refusal != nullptr) {
+    WriteTextLine(route.refusal);
+    return;
+  }
+  if (const D_LayoutWriter layout = FindDataLayout(route.layout)) {
+    const long long dataStart = FindBlock(record, kBit, size);
+    layout(D_LayoutContext(record, recordSize, dataStart, outputFile, main, headings, keep_units));
+  }
+}

@@ -1,0 +1,45 @@
+#include "D_LayoutContext.h"
+
+#include <algorithm>
+
+#include "LittleEndianReader.h"
+#include "TextSink.h"
+
+D_LayoutContext::D_LayoutContext(const unsigned char* record, uint32_t recordSize, long long dataStart,
+                                 TextSink* output, const M_Block& main, bool headings, bool keepUnits)
+    : record_(record),
+      recordSize_(recordSize),
+      dataStart_(dataStart),
+      output_(output),
+      main_(main),
+      headings_(headings),
+      keepUnits_(keepUnits),
+      bands_(labels::BandSettings::Of(main.Prefix(), main)) {}
+
+uint64_t D_LayoutContext::ValuesInRecord() const {
+  if (!HasData() || dataStart_ >= recordSize_) return 0;
+  return (recordSize_ - static_cast<uint64_t>(dataStart_)) / 2;
+}
+
+bool D_LayoutContext::Value(uint64_t index, int16_t& value) const {
+  if (!HasData() || index >= ValuesInRecord()) return false;
+  uint16_t raw = 0;
+  if (!LittleEndianReader(record_, recordSize_).U16(dataStart_ + 2 * static_cast<long long>(index), raw)) return false;
+  value = static_cast<int16_t>(raw);
+  return true;
+}
+
+uint64_t D_LayoutContext::ChannelCount() const {
+  constexpr unsigned kWidestExponent = 32;
+  uint64_t count = 0;
+  if (Prefix().ChannelsFromTChannels()) {
+    count = main_.TChannels();
+  } else {
+    count = uint64_t{1} << std::min<unsigned>(main_.Channels(), kWidestExponent);
+  }
+  return std::min(count, std::max<uint64_t>(1, ValuesInRecord()));
+}
+
+void D_LayoutContext::Write(std::string_view text) const {
+  if (output_ != nullptr) output_->Write(text);
+}
