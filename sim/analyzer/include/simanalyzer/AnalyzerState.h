@@ -1,0 +1,23 @@
+// Everything the virtual analyzer remembers between commands.
+#pragma once
+
+#include <ctime>
+#include <functional>
+
+#include "simanalyzer/Identity.h"
+#include "simanalyzer/MemoryStore.h"
+
+namespace simanalyzer {
+
+struct AnalyzerState {
+  Identity identity = IdentityFor(Model::Cedar);
+  MemoryStore store;
+  Diskette diskette;
+  // What "store current measurement" files away.
+  StoredRecord measurement;
+  bool remote = false;
+  // The analyzer's clock; it stamps new files.
+  std::function<std::time_t()> clock = [] { return std::time(nullptr); };
+};
+
+}  // namespace simanalyzer

@@ -1,0 +1,34 @@
+// Misbehaviour on demand, so that tests can drive the host's failure paths.
+// Each fault stays in force until it is cleared.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace simanalyzer {
+
+struct Faults {
+  // After this many more reply bytes the analyzer says nothing at all.
+  std::optional<std::size_t> silentAfterBytes;
+
+  // The reply to this mnemonic loses its line `droppedLineIndex` (0-based).
+  std::string dropLineOf;
+  std::size_t droppedLineIndex = 0;
+
+  // This mnemonic does nothing, replies nothing and leaves `failCode` as
+  // the error code.
+  std::string failCommand;
+  int failCode = 0;
+
+  // Record data replies leave off their last bytes.
+  std::size_t recordDataShortBy = 0;
+
+  // Record size replies are text with no number in it.
+  bool nonNumericRecordSize = false;
+
+  // Counted listings send this many lines fewer than they announce.
+  std::size_t listingLinesMissing = 0;
+};
+
+}  // namespace simanalyzer
