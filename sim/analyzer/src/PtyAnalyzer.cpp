@@ -40,6 +40,9 @@ class OutgoingBytes {
   std::size_t front_ = 0;
 };
 
+// How long the host may pause inside a line before the line counts as complete.
+constexpr auto kHostPause = std::chrono::milliseconds(50);
+
 int PollTimeoutMs(Pacer::Clock::duration wait) {
   const auto ms = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
   return static_cast<int>(std::max<long long>(1, ms));
@@ -122,27 +125,36 @@ void PtyAnalyzer::Serve() {
   Pacer pacer(pacing_);
   OutgoingBytes outgoing;
   uint8_t incoming[4096];
+  bool lineOpen = false;
+  auto lastHeard = Pacer::Clock::now();
   for (;;) {
     pollfd watched[2] = {{master_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
-    int timeout = -1;
+    auto wait = Pacer::Clock::duration::max();
+    if (lineOpen) wait = std::max(Pacer::Clock::duration::zero(), lastHeard + kHostPause - Pacer::Clock::now());
     if (!outgoing.Empty()) {
-      const auto wait = pacer.Wait(Pacer::Clock::now());
-      if (wait == Pacer::Clock::duration::zero()) {
+      const auto lineBusy = pacer.Wait(Pacer::Clock::now());
+      if (lineBusy == Pacer::Clock::duration::zero()) {
         watched[0].events |= POLLOUT;
       } else {
-        timeout = PollTimeoutMs(wait);
+        wait = std::min(wait, lineBusy);
       }
     }
+    const int timeout = wait == Pacer::Clock::duration::max() ? -1 : PollTimeoutMs(wait);
     if (::poll(watched, 2, timeout) < 0 && errno != EINTR) return;
     if (watched[1].revents != 0) return;
 
-    if ((watched[0].revents & POLLIN) != 0) {
-      const ssize_t got = ::read(master_, incoming, sizeof incoming);
+    const bool heard = (watched[0].revents & POLLIN) != 0;
+    const ssize_t got = heard ? ::read(master_, incoming, sizeof incoming) : 0;
+    if (got > 0 || (lineOpen && Pacer::Clock::now() - lastHeard >= kHostPause)) {
+      const std::lock_guard lock(analyzerMutex_);
       if (got > 0) {
-        const std::lock_guard lock(analyzerMutex_);
         analyzer_.Receive(std::span(incoming, static_cast<std::size_t>(got)));
-        outgoing.Append(analyzer_.TakeOutput());
+        lastHeard = Pacer::Clock::now();
+      } else {
+        analyzer_.HostPaused();
       }
+      lineOpen = analyzer_.LineOpen();
+      outgoing.Append(analyzer_.TakeOutput());
     }
     const auto now = Pacer::Clock::now();
     const std::size_t allowed = std::min(outgoing.Size(), pacer.Allowance(now));

@@ -9,7 +9,8 @@
 //                         "RN\r\n;QER\r\n" is RN followed by QER.
 //   0x11                  end of a query: the replies of everything heard
 //                         so far are sent. 0x11, 0x12 and 0x17 also end a
-//                         line still open ("DX" is sent without a line end).
+//                         line still open ("DX" is sent without a line end),
+//                         and so does a pause of the host (HostPaused).
 //   Lines of more than 256 bytes are not obeyed (error code 2). Mnemonics
 //   are matched without regard to case.
 //
@@ -53,6 +54,10 @@ class VirtualAnalyzer {
 
   void Receive(std::span<const uint8_t> bytes);
   void Receive(std::string_view text);
+
+  // The host has stopped sending for a while: a line still open is complete.
+  void HostPaused() { EndLine(); }
+  bool LineOpen() const { return !line_.empty() || lineTooLong_; }
 
   std::size_t PendingOutput() const { return output_.size(); }
   // Up to `most` reply bytes, oldest first.
