@@ -1,6 +1,7 @@
 #include "VqbBuilder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -44,6 +45,54 @@ Bytes PrefixBytes(const PrefixFields& p, uint16_t mask) {
   for (uint8_t flag : p.flags) w.U8(flag);
   for (uint8_t reserved : p.reserved) w.U8(reserved);
   return w.Data();
+}
+
+Bytes MainBody(const MainFields& m, const Bytes& variable) {
+  ByteWriter w;
+  w.U8(m.systemMode).U8(m.channels).U16(m.tChannels).U8(m.dataType).U8(m.masterChannel).Zeros(1);
+  w.U8(m.filter).U8(m.octaveWindow).U16(m.baseFrequency).U8(m.fftLowPass).U8(m.fftWindow).U16(m.lifter);
+  w.U8(m.zoom).U16(m.bins).U16(m.startBin).U8(m.tenDbs).U8(m.range).U8(m.detector);
+  w.Time(m.detectorQuarterMilliseconds, m.detectorHundreds).U8(m.exptimecode).U8(m.constantcode).U8(m.inSetIndex);
+  return w.Raw(variable).Data();
+}
+
+Bytes PerChannelGroups(int channels) {
+  constexpr int kGroups = 6;
+  ByteWriter w;
+  for (int group = 0; group < kGroups; ++group) {
+    for (int channel = 0; channel < channels; ++channel) w.U8(10 * group + channel + 1);
+  }
+  return w.Data();
+}
+
+Bytes Words(const std::vector<int16_t>& values) {
+  ByteWriter w;
+  for (int16_t value : values) w.U16(static_cast<uint16_t>(value));
+  return w.Data();
+}
+
+Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent) {
+  const int channels = 1 << channelExponent;
+  PrefixFields prefix;
+  prefix.hardwareChannels = static_cast<uint8_t>(channels);
+  prefix.dataLength = 2u * bins * static_cast<uint32_t>(channels);
+  MainFields main;
+  main.filter = filter;
+  main.channels = channelExponent;
+  main.bins = bins;
+  main.fftLowPass = 1;
+  std::vector<int16_t> levels;
+  constexpr double kStepsPerDb = 256 / 6.0205999;
+  for (int channel = 0; channel < channels; ++channel) {
+    for (int bin = 0; bin < bins; ++bin) {
+      const double db = 45 + 20 * std::sin(bin * 0.05 + channel) - 0.01 * bin;
+      levels.push_back(static_cast<int16_t>(std::lround(db * kStepsPerDb)));
+    }
+  }
+  return RecordBuilder(prefix)
+      .Block(0x0004, MainBody(main, PerChannelGroups(channels)))
+      .RawBlock(0x2000, Words(levels))
+      .Build();
 }
 
 RecordBuilder& RecordBuilder::Block(uint16_t bit, const Bytes& body, std::optional<uint16_t> declaredLength) {

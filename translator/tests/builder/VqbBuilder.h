@@ -46,6 +46,46 @@ struct PrefixFields {
 
 Bytes PrefixBytes(const PrefixFields& fields, uint16_t mask);
 
+// The fixed part of the main system variables block (offsets 2 to 31).
+struct MainFields {
+  uint8_t systemMode = 0;
+  uint8_t channels = 0;  // base-2 exponent of the channel count
+  uint16_t tChannels = 0;
+  uint8_t dataType = 0;
+  uint8_t masterChannel = 0;
+  uint8_t filter = 1;
+  uint8_t octaveWindow = 0;
+  uint16_t baseFrequency = 0;
+  uint8_t fftLowPass = 0;
+  uint8_t fftWindow = 0;
+  uint16_t lifter = 0;
+  uint8_t zoom = 0;
+  uint16_t bins = 0;
+  uint16_t startBin = 0;
+  uint8_t tenDbs = 0;
+  uint8_t range = 0;
+  uint8_t detector = 0;
+  uint16_t detectorQuarterMilliseconds = 0;
+  uint16_t detectorHundreds = 0;
+  uint8_t exptimecode = 0;
+  uint8_t constantcode = 0;
+  uint8_t inSetIndex = 0;
+};
+
+// The main system variables block after its length field: the fixed part,
+// then `variable`, the groups that the prefix's channels and flags call for.
+Bytes MainBody(const MainFields& fields, const Bytes& variable = {});
+// The groups of `channels` channels on hardware without flags: splits,
+// units, mode, high pass, low pass and input, group g holding bytes 10g+1, 10g+2...
+Bytes PerChannelGroups(int channels);
+// Signed 16-bit values, as the spectral data block stores levels. That block
+// has no length field: add it with RecordBuilder::RawBlock.
+Bytes Words(const std::vector<int16_t>& values);
+
+// A plausible standard-mode spectrum record: prefix, main system variables
+// and spectral data with `bins` rows of 2^channelExponent channels.
+Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent = 0);
+
 class RecordBuilder {
  public:
   explicit RecordBuilder(PrefixFields prefix = {}) : prefix_(std::move(prefix)) {}
