@@ -69,6 +69,16 @@ LoadRequest ParseLoad(const std::string& text) {
 
 using ValueOption = std::function<bool(SimOptions&, const std::string&)>;
 
+// An option whose value is a byte or line count kept in `field`.
+template <typename Field>
+ValueOption CountOption(Field Faults::*field) {
+  return [field](SimOptions& o, const std::string& v) {
+    const auto count = WholeNumber(v);
+    if (count) o.faults.*field = static_cast<std::size_t>(*count);
+    return count.has_value();
+  };
+}
+
 const std::map<std::string, ValueOption>& ValueOptions() {
   static const std::map<std::string, ValueOption> options = {
       {"--model",
@@ -102,12 +112,7 @@ const std::map<std::string, ValueOption>& ValueOptions() {
          o.faults.failCode = static_cast<int>(fail->second);
          return true;
        }},
-      {"--silent-after",
-       [](SimOptions& o, const std::string& v) {
-         const auto count = WholeNumber(v);
-         if (count) o.faults.silentAfterBytes = static_cast<std::size_t>(*count);
-         return count.has_value();
-       }},
+      {"--silent-after", CountOption(&Faults::silentAfterBytes)},
       {"--drop-line",
        [](SimOptions& o, const std::string& v) {
          const auto drop = KeyAndNumber(v);
@@ -116,18 +121,8 @@ const std::map<std::string, ValueOption>& ValueOptions() {
          o.faults.droppedLineIndex = static_cast<std::size_t>(drop->second);
          return true;
        }},
-      {"--short-record",
-       [](SimOptions& o, const std::string& v) {
-         const auto count = WholeNumber(v);
-         if (count) o.faults.recordDataShortBy = static_cast<std::size_t>(*count);
-         return count.has_value();
-       }},
-      {"--missing-listing-lines",
-       [](SimOptions& o, const std::string& v) {
-         const auto count = WholeNumber(v);
-         if (count) o.faults.listingLinesMissing = static_cast<std::size_t>(*count);
-         return count.has_value();
-       }},
+      {"--short-record", CountOption(&Faults::recordDataShortBy)},
+      {"--missing-listing-lines", CountOption(&Faults::listingLinesMissing)},
   };
   return options;
 }
