@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "AnalyzerFixture.h"
@@ -235,6 +237,24 @@ TEST(VirtualAnalyzerTest, RandomBytesNeverBreakIt) {
   }
   Exchange(analyzer, "\n\x11");
   EXPECT_EQ(Exchange(analyzer, Command("DDDDD")), "0\r\n");
+}
+
+// Hostile inputs kept in corpus/: each is heard whole, and the analyzer still
+// answers a well-formed command afterwards.
+TEST(VirtualAnalyzerTest, CorpusOfHostileInputs) {
+  int replayed = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(SIM_ANALYZER_CORPUS)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    VirtualAnalyzer analyzer = AnalyzerWithFiles();
+    analyzer.Receive(bytes);
+    analyzer.HostPaused();
+    EXPECT_LE(analyzer.PendingOutput(), 4096u) << entry.path();
+    Exchange(analyzer, "\x11");
+    EXPECT_EQ(Exchange(analyzer, Command("DDDDD")), "0\r\n") << entry.path();
+    ++replayed;
+  }
+  EXPECT_GE(replayed, 5);
 }
 
 }  // namespace
