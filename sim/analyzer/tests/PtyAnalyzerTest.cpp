@@ -148,6 +148,16 @@ TEST(PtyAnalyzerTest, UnreadRepliesDoNotHangTheServer) {
   server.Stop();
 }
 
+TEST(PtyAnalyzerTest, HostMayCloseAndReopenTheLine) {
+  PtyAnalyzer server(AnalyzerWithFiles());
+  Started(server);
+  for (int round = 0; round < 3; ++round) {
+    HostLine host(server.DevicePath());
+    host.Send(Query("QFS"));
+    EXPECT_EQ(host.Read(10), "SURVEY  \r\n") << "round " << round;
+  }
+}
+
 TEST(PtyAnalyzerTest, StartsAgainAfterStopping) {
   PtyAnalyzer server(AnalyzerWithFiles());
   for (int round = 0; round < 3; ++round) {
