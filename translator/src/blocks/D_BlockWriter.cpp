@@ -13,6 +13,7 @@ constexpr uint32_t kKeepUnitsOption = 0x0004;
 
 int D_BlockWriter::Decode(const unsigned char* record, unsigned long size, int /*report*/) {
   recordSize = static_cast<uint32_t>(size);
+  decoded = 0;
   if (prefix.Decode(record, size, 0) == 0 || main.Decode(record, size, 0) == 0) return 0;
   decoded = 1;
   return decoded;
