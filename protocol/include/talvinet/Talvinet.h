@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -59,7 +60,32 @@ struct HardwareSetupStruct {
   char serialNumber[14];
 };
 
+// One entry of the analyzer's file listing.
+struct FileStruct {
+  char name[9];           // listing columns 0-7
+  char column10Text[9];   // columns 10-17
+  char column20Text[9];   // columns 20-27
+  std::int32_t column30Value;  // decimal value from column 30
+};
+
+// One entry of the current file's record listing.
+struct RecordStruct {
+  std::uint8_t type;     // record type code, listing column 0
+  std::int32_t number;   // number among records of its type, column 8
+  std::int32_t size;     // bytes; filled by CopyFileToHardDrive
+  std::uint16_t units;   // 256-byte units; filled by CopyFileToHardDrive
+  char name[12];         // columns 16-26: record type name
+  char info[65];         // from column 28
+};
+
+// The download progress message: first parameter the bytes received so far,
+// second the total; a non-zero answer stops the record in progress.
+constexpr unsigned int WM_DOWNLOAD_PROGRESS = 0x400 + 0x80;
+
 struct SerialLink;
+namespace talvinet {
+class WholeFileWriter;
+}
 
 class Talvinet {
  public:
@@ -97,6 +123,55 @@ class Talvinet {
   int SendGenericCommand(const char* text, char* result, int length, int remote);
   int GetErrorCode(int* code, int remote);
 
+  // --- Instrument identity ---
+  int GetHardwareSetup(HardwareSetupStruct* setup, int remote);
+  int InitHardwareInfo(int remote);
+  int IsAlder();  // also true for a Cedar
+  int IsBirch();  // also true for a Cedar
+  int IsCedar();
+  int IsDeodar();
+  int IsOption30();
+  int IsOption474849();
+  int IsOption112();
+  int IsOption113();
+  int HasTach();
+  // Copies from the cached setup, never more than room - 1 characters.
+  void GetSerialNumber(char* text, int room);
+  void GetSystemID(char* text, int room);
+  void GetFirmwareVersion(char* text, int room);
+
+  // --- Files and records ---
+  // A count leaves its listing waiting: call GetFiles or GetRecords with it
+  // before sending anything else.
+  int GetMemoryFileCount(int* count, int remote);
+  int GetDiskFileCount(int* count, int remote);
+  int GetFiles(FileStruct* files, int count);
+  int GetRecordCount(int* count, int remote);
+  int GetRecords(RecordStruct* records, int count);
+  int GetCurrentFile(char* name, int room, int remote);
+  int SetCurrentFile(const char* name, int remote);
+  int CreateMemoryFile(const char* name, int remote);
+  int DeleteMemoryFile(const char* name, int remote);
+  int StoreFile(int remote);
+  int DiskOpen(int remote);  // the analyzer's disk status value, 0 on failure
+  int DiskClose(int remote);
+  int SaveToDisk(int remote);
+  int RecallFromDisk(const char* name, int remote);
+  int DeleteDiskFile(const char* name, int remote);
+  int DeleteRecord(int type, int number, int remote);
+  int GetRecordSize(unsigned char type, int number, int* size, int remote);
+  // Over a serial line `progressWindow` hears `progressMessage` after every
+  // poll with the bytes received and expected; a non-zero answer stops.
+  int GetRecordData(unsigned char type, int number, int size, unsigned char* data, int remote,
+                    const talvinet::MessageHandler& progressWindow = {}, int progressMessage = 0);
+  // Both write the binary data file whole or not at all: a failed or
+  // cancelled download leaves any file already at `path` as it was.
+  int CopyRecordToHardDrive(const char* fileName, const char* path, int remote, int type, int number);
+  int CopyFileToHardDrive(const char* fileName, const char* path, int remote,
+                          const talvinet::MessageHandler& progressWindow, int progressMessage);
+  int GetBinaryDump(char* buffer, int length, int remote);
+  int GetBinaryBufferedDump(char* buffer, int length, int remote);
+
   // --- Host settings ---
   // Receives each non-zero analyzer error code as kErrorCodeMessage while
   // notifyEnabled is non-zero. The library never sets either.
@@ -120,6 +195,15 @@ class Talvinet {
   std::int32_t errorNumber = 0;
   std::uint16_t modelClass = 255;
 
+  // Two bytes, low byte first; the count written, 0 for no file.
+  unsigned long WriteWord(std::FILE* file, unsigned short value);
+  // The four-digit number in a binary data file's header.
+  int ModelNumber();
+  // Record data received since CopyFileToHardDrive began, and the sum of
+  // the sizes it is copying.
+  std::uint32_t bytesReceived = 0;
+  std::uint32_t bytesExpected = 0;
+
  private:
   bool HasConnection() const;
   bool OnOpenSerialLink() const;
@@ -127,6 +211,18 @@ class Talvinet {
   void DiscardSerialData();
   std::string SerialDeviceFile(int port) const;
   void ReadGenericReply(const char* text, char* result, int length);
+  // Reads a count line; false unless it holds a count a listing can have.
+  bool ReadListingCount(int* count);
+  // Reads one listing line into `line` (room + 1 bytes); false when none came.
+  bool ReadListingLine(char* line, int room);
+  int SerialBytesPerSecond();
+  int ReadRecordDataSerial(unsigned char* data, int size, const talvinet::MessageHandler& progressWindow,
+                           int progressMessage);
+  bool WriteDataFileStart(talvinet::WholeFileWriter& writer, std::uint16_t recordCount);
+  bool WriteDirectoryEntry(talvinet::WholeFileWriter& writer, std::uint8_t type, std::uint16_t units);
+  int RunOnDiskette(const std::string& command, int remote);
+  int ReadBinaryDump(const char* query, char* buffer, int length);
+  bool OptionPresent(int position) const;
 
   std::unique_ptr<SerialLink> link;
   std::int32_t transport = talvinet::kNoTransport;

@@ -1,0 +1,83 @@
+#include "WholeFileWriter.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+
+namespace talvinet {
+namespace {
+
+constexpr int kNameAttempts = 16;
+
+// ".<name>.<random>.part" in the destination's folder, so that the final
+// rename never crosses a file system.
+std::string TemporaryPathFor(const std::string& destination, std::mt19937_64& random) {
+  const std::size_t slash = destination.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : destination.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? destination : destination.substr(slash + 1);
+  char suffix[24];
+  std::snprintf(suffix, sizeof suffix, ".%012llx.part", static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+  return folder + "." + name + suffix;
+}
+
+}  // namespace
+
+WholeFileWriter::~WholeFileWriter() { Discard(); }
+
+bool WholeFileWriter::Open(const std::string& destination) {
+  Discard();
+  if (destination.empty() || destination.back() == '/') return false;
+  std::mt19937_64 random(std::random_device{}());
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    const std::string candidate = TemporaryPathFor(destination, random);
+    // The mode lets the umask decide, as for any new file.
+    const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return false;
+    }
+    stream_ = ::fdopen(fd, "wb");
+    if (stream_ == nullptr) {
+      ::close(fd);
+      ::unlink(candidate.c_str());
+      return false;
+    }
+    temporaryPath_ = candidate;
+    destination_ = destination;
+    return true;
+  }
+  return false;
+}
+
+bool WholeFileWriter::Write(const void* data, std::size_t size) {
+  return stream_ != nullptr && (size == 0 || std::fwrite(data, 1, size, stream_) == size);
+}
+
+bool WholeFileWriter::Commit() {
+  if (stream_ == nullptr) return false;
+  const bool written = std::fflush(stream_) == 0 && std::ferror(stream_) == 0 && ::fsync(::fileno(stream_)) == 0;
+  const bool closed = std::fclose(stream_) == 0;
+  stream_ = nullptr;
+  if (!written || !closed || ::rename(temporaryPath_.c_str(), destination_.c_str()) != 0) {
+    Discard();
+    return false;
+  }
+  temporaryPath_.clear();
+  return true;
+}
+
+void WholeFileWriter::Discard() {
+  if (stream_ != nullptr) {
+    std::fclose(stream_);
+    stream_ = nullptr;
+  }
+  if (!temporaryPath_.empty()) {
+    ::unlink(temporaryPath_.c_str());
+    temporaryPath_.clear();
+  }
+}
+
+}  // namespace talvinet

@@ -1,0 +1,36 @@
+// Writes a file whole or not at all: everything goes to a temporary file
+// beside the destination, which replaces the destination only on Commit.
+// Until then, and whenever anything fails, the destination stays as it was.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace talvinet {
+
+class WholeFileWriter {
+ public:
+  WholeFileWriter() = default;
+  ~WholeFileWriter();
+  WholeFileWriter(const WholeFileWriter&) = delete;
+  WholeFileWriter& operator=(const WholeFileWriter&) = delete;
+
+  // Creates the temporary file; false when the destination's folder cannot
+  // take it.
+  bool Open(const std::string& destination);
+  // The temporary file, for writes; null until opened.
+  std::FILE* Stream() { return stream_; }
+  bool Write(const void* data, std::size_t size);
+  // Flushes, syncs and moves the temporary file into place.
+  bool Commit();
+
+ private:
+  void Discard();
+
+  std::FILE* stream_ = nullptr;
+  std::string temporaryPath_;
+  std::string destination_;
+};
+
+}  // namespace talvinet
