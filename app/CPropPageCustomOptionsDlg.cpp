@@ -19,10 +19,10 @@ CPropPageCustomOptionsDlg::CPropPageCustomOptionsDlg(DataProfileList& list, QWid
   blockList->setObjectName(QStringLiteral("recordBlocks"));
   auto* profileLabel = new QLabel(QStringLiteral("Current Profile:"), this);
   auto* blocksLabel = new QLabel(QStringLiteral("Record Blocks:"), this);
-  profileLabel->setGeometry(8, 8, 140, 20);
-  profileCombo->setGeometry(8, 30, 300, 24);
-  blocksLabel->setGeometry(8, 64 - 22, 140, 20);
-  blockList->setGeometry(8, 64, 148, 260);
+  profileLabel->setGeometry(8, 2, 140, 18);
+  profileCombo->setGeometry(8, 20, 300, 22);
+  blocksLabel->setGeometry(8, 45, 140, 18);
+  blockList->setGeometry(8, 64, 150, 260);
   setMinimumSize(kPanelPlace.left() + 320, 340);
 
   connect(profileCombo, &QComboBox::currentIndexChanged, this, &CPropPageCustomOptionsDlg::SelectProfile);

@@ -1,0 +1,83 @@
+// Renders the main window and each dialog to PNG files in the build tree, so
+// they can be looked at.
+#include <QDir>
+#include <QTest>
+
+#include "AppTestEnvironment.h"
+#include "CAboutDlg.h"
+#include "CConnectDlg.h"
+#include "CFileTree.h"
+#include "CInstrumentManagerDlg.h"
+#include "CMainFrame.h"
+#include "CSendCommandDlg.h"
+#include "CPropSheetDataProfiles.h"
+#include "CVerdalonApp.h"
+#include "FakeAnalyzerLink.h"
+#include "ProfileNameDialogs.h"
+#include "ProfileTransferDialogs.h"
+#include "Artwork.h"
+
+class RenderWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  FakeAnalyzerScript script;
+  FakeAnalyzerLog log;
+
+  void Render(QWidget& widget, const QString& name) {
+    widget.show();
+    const QPixmap image = widget.grab();
+    QVERIFY(!image.isNull());
+    const QString path = QDir(QStringLiteral(RENDER_DIR)).filePath(name + QStringLiteral(".png"));
+    QVERIFY2(image.save(path), qPrintable(path));
+    widget.hide();
+  }
+
+ private slots:
+  void initTestCase() {
+    ResetAppTestEnvironment();
+    QVERIFY(QDir().mkpath(QStringLiteral(RENDER_DIR)));
+  }
+
+  void renderEveryWindow() {
+    CVerdalonApp app(std::make_unique<FakeAnalyzerLink>(script, log));
+    QVERIFY(app.InitInstance(false));
+    CMainFrame& frame = *app.MainFrame();
+    frame.FileTree()->ShowAnalyzerRoot();
+    Render(frame, QStringLiteral("MainFrame"));
+    RenderDialogs(app);
+    QVERIFY(artwork::StartupPicture().save(QDir(QStringLiteral(RENDER_DIR)).filePath(QStringLiteral("StartupPicture.png"))));
+    app.ExitInstance();
+  }
+
+ private:
+  // The dialogs go before the frame that parents them.
+  void RenderDialogs(CVerdalonApp& app) {
+    CMainFrame& frame = *app.MainFrame();
+    settings::Store store;
+    CConnectDlg connect(store, &frame);
+    Render(connect, QStringLiteral("ConnectDialog"));
+    script.reply = "V5.20\tB\t";
+    CSendCommandDlg send(*app.m_comm, &frame);
+    Render(send, QStringLiteral("SendCommandDialog"));
+    CAboutDlg about(&frame);
+    Render(about, QStringLiteral("AboutDialog"));
+    CInstrumentManagerDlg manager(&frame);
+    Render(manager, QStringLiteral("InstrumentManager"));
+    CPropSheetDataProfiles profiles(app.m_profiles, &frame);
+    Render(profiles, QStringLiteral("DataProfilesManagerPage"));
+    profiles.Tabs()->setCurrentIndex(1);
+    Render(profiles, QStringLiteral("DataProfilesCustomOptionsPage"));
+    CCreateProfileDlg create(app.m_profiles, &frame);
+    Render(create, QStringLiteral("CreateProfileDialog"));
+    CChangeProfileNameDlg rename(QStringLiteral("<default>"), &frame);
+    Render(rename, QStringLiteral("ChangeProfileNameDialog"));
+    CExportProfilesDlg exporter(app.m_profiles, &frame);
+    Render(exporter, QStringLiteral("ExportProfilesDialog"));
+    CImportProfilesDlg importer(app.m_profiles, &frame);
+    Render(importer, QStringLiteral("ImportProfilesDialog"));
+  }
+};
+
+QTEST_MAIN(RenderWindowsTest)
+#include "RenderWindowsTest.moc"
