@@ -35,7 +35,6 @@ class ByteChannel {
   // Bytes written but not yet sent on the line.
   virtual std::size_t PendingOutput() = 0;
   virtual void DiscardInput() = 0;
-  virtual void DiscardOutput() = 0;
 };
 
 // Opens the device file `path`; nullptr when it cannot be opened.

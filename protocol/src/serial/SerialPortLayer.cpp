@@ -11,6 +11,7 @@ namespace {
 // character), plus this much for a busy device or a slow reader.
 constexpr std::chrono::milliseconds kWriteGrace(1000);
 constexpr std::size_t kReadChunk = 4096;
+constexpr std::chrono::milliseconds kOutputPoll(1);
 
 }  // namespace
 
@@ -65,7 +66,13 @@ void SerialPortLayer::RXFlush(int) {
   received_.clear();
 }
 
-void SerialPortLayer::TXFlush() { channel_->DiscardOutput(); }
+// Bytes that PutString and PutChar accepted were reported as sent; dropping
+// them now would lose what the caller believes is on the line (such as the
+// local-mode code after a command), so they are let out instead.
+void SerialPortLayer::TXFlush() {
+  const auto deadline = clock_.Now() + kWriteGrace;
+  while (channel_->PendingOutput() > 0 && clock_.Now() < deadline) clock_.SleepUntil(clock_.Now() + kOutputPoll);
+}
 
 void SerialPortLayer::Fill(Clock::TimePoint deadline) {
   unsigned char chunk[kReadChunk];

@@ -37,6 +37,7 @@ class SerialPortLayer {
   int SetHandShake(int rtsCts, int dtrDsr);
 
   void RXFlush(int unused);
+  // Lets accepted output leave the device rather than dropping it.
   void TXFlush();
   long RXCount();
   long TXCount();

@@ -96,11 +96,12 @@ class TermiosChannel final : public ByteChannel {
 
   long Read(unsigned char* data, std::size_t room, Clock::TimePoint deadline) override {
     if (room == 0) return 0;
-    for (;;) {
+    for (bool polled = false;; polled = true) {
       const ssize_t n = read(fd_, data, room);
       if (n > 0) return static_cast<long>(n);
-      // End of file or EIO: the other end of the line has gone.
-      if (n == 0 || (errno != EAGAIN && errno != EINTR)) return -1;
+      // A raw terminal reads 0 bytes when none wait; EIO means the other end has gone.
+      if (n < 0 && errno != EAGAIN && errno != EINTR) return -1;
+      if (polled && clock_.Now() >= deadline) return 0;
       const int ready = PollFor(POLLIN, deadline);
       if (ready <= 0) return ready;
     }
@@ -112,7 +113,6 @@ class TermiosChannel final : public ByteChannel {
   }
 
   void DiscardInput() override { tcflush(fd_, TCIFLUSH); }
-  void DiscardOutput() override { tcflush(fd_, TCOFLUSH); }
 
  private:
   // 1 when `events` are ready, 0 at the deadline, -1 when the line failed.
@@ -124,8 +124,10 @@ class TermiosChannel final : public ByteChannel {
       if (result < 0 && errno == EINTR) continue;
       if (result < 0) return -1;
       if (result == 0) return 0;
+      // Polled only after an empty read or a full write: a hang-up now means
+      // nothing more will come.
+      if ((entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) return -1;
       if ((entry.revents & events) != 0) return 1;
-      return -1;  // POLLHUP or POLLERR without data
     }
   }
 
