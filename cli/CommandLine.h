@@ -22,6 +22,7 @@ struct Subcommand {
 extern const Subcommand kListCommand;
 extern const Subcommand kBlocksCommand;
 extern const Subcommand kTranslateCommand;
+extern const Subcommand kSendCommand;
 
 // The table of subcommands; main() dispatches through it.
 const std::vector<Subcommand>& Subcommands();

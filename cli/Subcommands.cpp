@@ -7,6 +7,7 @@ const std::vector<Subcommand>& Subcommands() {
       kListCommand,
       kBlocksCommand,
       kTranslateCommand,
+      kSendCommand,
   };
   return table;
 }

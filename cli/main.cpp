@@ -3,15 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "AnalyzerConnection.h"
 #include "CommandLine.h"
 
 namespace {
 
 void PrintOverview(std::ostream& out) {
-  out << "usage: verda COMMAND [ARGUMENTS]\n\ncommands:\n";
+  out << "usage: verda [GLOBAL OPTIONS] COMMAND [ARGUMENTS]\n\ncommands:\n";
   for (const verda::Subcommand& command : verda::Subcommands()) {
     out << "  " << command.name << ' ' << command.synopsis << '\n';
   }
+  out << '\n' << verda::kConnectionOptionsHelp;
   out << "\n'verda COMMAND --help' describes one command.\n";
 }
 
@@ -19,6 +21,7 @@ void PrintOverview(std::ostream& out) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (!verda::TakeConnectionOptions(arguments)) return verda::kExitUsage;
   if (arguments.empty()) {
     PrintOverview(std::cerr);
     return verda::kExitUsage;
