@@ -23,6 +23,12 @@ extern const Subcommand kListCommand;
 extern const Subcommand kBlocksCommand;
 extern const Subcommand kTranslateCommand;
 extern const Subcommand kSendCommand;
+extern const Subcommand kInfoCommand;
+extern const Subcommand kFilesCommand;
+extern const Subcommand kRecordsCommand;
+extern const Subcommand kDownloadCommand;
+extern const Subcommand kCreateCommand;
+extern const Subcommand kDeleteCommand;
 
 // The table of subcommands; main() dispatches through it.
 const std::vector<Subcommand>& Subcommands();

@@ -8,6 +8,12 @@ const std::vector<Subcommand>& Subcommands() {
       kBlocksCommand,
       kTranslateCommand,
       kSendCommand,
+      kInfoCommand,
+      kFilesCommand,
+      kRecordsCommand,
+      kDownloadCommand,
+      kCreateCommand,
+      kDeleteCommand,
   };
   return table;
 }
