@@ -1,0 +1,181 @@
+// verda download over the real serial layer and a pseudo-terminal, against a
+// virtual analyzer.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "AnalyzerFixture.h"
+#include "VerdaRunner.h"
+#include "simanalyzer/DemoRecords.h"
+#include "simanalyzer/VqbFiles.h"
+
+namespace verdatest {
+namespace {
+
+using simanalyzer::VirtualAnalyzer;
+
+// Header bytes that hold the four digits of the model number.
+constexpr std::size_t kModelDigitsStart = 13;
+constexpr std::size_t kModelDigits = 4;
+
+std::string WithoutModelDigits(std::string file) {
+  if (file.size() >= kModelDigitsStart + kModelDigits) file.replace(kModelDigitsStart, kModelDigits, "####");
+  return file;
+}
+
+// verda running with its standard error on a terminal, as a user sees it.
+class VerdaOnTerminal {
+ public:
+  explicit VerdaOnTerminal(const std::vector<std::string>& arguments) {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
+    const int slave = ::open(::ptsname(master_), O_RDWR | O_NOCTTY);
+    std::vector<std::string> all = {VERDA_PATH};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : all) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, slave, STDERR_FILENO);
+    if (::posix_spawn(&child_, argv[0], &actions, nullptr, argv.data(), environ) != 0) child_ = 0;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(slave);
+  }
+  ~VerdaOnTerminal() {
+    if (child_ > 0) {
+      ::kill(child_, SIGKILL);
+      Wait();
+    }
+    if (master_ >= 0) ::close(master_);
+  }
+  VerdaOnTerminal(const VerdaOnTerminal&) = delete;
+  VerdaOnTerminal& operator=(const VerdaOnTerminal&) = delete;
+
+  // Reads the terminal until `text` shows or `limit` passes.
+  bool WaitFor(const std::string& text, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (shown_.find(text) == std::string::npos) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      if (left.count() <= 0 || !ReadSome(static_cast<int>(left.count()))) return false;
+    }
+    return true;
+  }
+
+  void Interrupt() const { ::kill(child_, SIGINT); }
+
+  // The exit status, once verda has ended.
+  int Wait() {
+    int status = 0;
+    ::waitpid(child_, &status, 0);
+    child_ = 0;
+    while (ReadSome(0)) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+
+  const std::string& Shown() const { return shown_; }
+
+ private:
+  bool ReadSome(int timeoutMs) {
+    pollfd readable{master_, POLLIN, 0};
+    if (::poll(&readable, 1, timeoutMs) <= 0) return false;
+    char buffer[512];
+    const ssize_t n = ::read(master_, buffer, sizeof buffer);
+    if (n <= 0) return false;
+    shown_.append(buffer, static_cast<std::size_t>(n));
+    return true;
+  }
+
+  int master_ = -1;
+  pid_t child_ = 0;
+  std::string shown_;
+};
+
+class DownloadCommandTest : public AnalyzerCommandTest {
+ protected:
+  // An analyzer holding the records of `source`, a binary data file written
+  // by another analyzer, as its memory file SOURCE.
+  VirtualAnalyzer AnalyzerHolding(const std::vector<simanalyzer::StoredRecord>& records) {
+    source = folder / "source.vqb";
+    const std::vector<uint8_t> bytes = simanalyzer::VqbFileBytes(1234, records);
+    std::ofstream(source, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                  static_cast<std::streamsize>(bytes.size()));
+    simanalyzer::LoadedFile loaded = simanalyzer::LoadVqbFile(source.string(), "SOURCE", 0);
+    EXPECT_TRUE(loaded.file.has_value()) << loaded.problem;
+    VirtualAnalyzer analyzer;
+    if (loaded.file) analyzer.State().store.Add(*loaded.file);
+    return analyzer;
+  }
+
+  fs::path source;
+};
+
+TEST_F(DownloadCommandTest, TheDownloadedFileIsTheFileTheRecordsCameFromAndTranslates) {
+  const std::vector<simanalyzer::StoredRecord> demo = simanalyzer::DemoRecords();
+  Serve(AnalyzerHolding({demo[0], demo[1]}));
+  const fs::path downloaded = folder / "SOURCE.vqb";
+  const VerdaResult result = RunVerda(On({"download", "SOURCE", downloaded.string()}));
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(WithoutModelDigits(FileText(downloaded)), WithoutModelDigits(FileText(source)));
+  EXPECT_EQ(FileText(downloaded).substr(0, 36), "Vexlor-Quand 2480 binary data file.\x1A");
+
+  const fs::path text = folder / "SOURCE.csv";
+  const VerdaResult translated = RunVerda({"translate", downloaded.string(), text.string()});
+  EXPECT_EQ(translated.status, 0) << translated.err;
+  EXPECT_NE(FileText(text).find("Output of Normal 1"), std::string::npos);
+}
+
+TEST_F(DownloadCommandTest, ARecordCutShortFailsAndLeavesTheOldFile) {
+  VirtualAnalyzer analyzer = AnalyzerHolding({simanalyzer::DemoRecords()[1]});
+  analyzer.Misbehaviour().recordDataShortBy = 1;
+  Serve(std::move(analyzer));
+  const fs::path downloaded = folder / "SOURCE.vqb";
+  std::ofstream(downloaded) << "old contents";
+  const VerdaResult result = RunVerda(On({"download", "SOURCE", downloaded.string()}));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("nothing was written"), std::string::npos) << result.err;
+  EXPECT_EQ(FileText(downloaded), "old contents");
+  EXPECT_EQ(FolderContents().size(), 2u);
+}
+
+// The record takes seconds on a paced 19200-baud line: Ctrl-C once bytes
+// arrive stops the download cleanly.
+TEST_F(DownloadCommandTest, CtrlCCancelsCleanlyAndTheTerminalShowedProgress) {
+  simanalyzer::StoredRecord big{1, std::vector<uint8_t>(20000, 0x5A)};
+  VirtualAnalyzer analyzer;
+  simanalyzer::MemoryFile file = simanalyzer::NewFile("BIG", 0);
+  file.records.push_back(big);
+  analyzer.State().store.Add(file);
+  Serve(std::move(analyzer), simanalyzer::Pacing{19200, 1.0});
+  const fs::path downloaded = folder / "BIG.vqb";
+  std::ofstream(downloaded) << "old contents";
+
+  VerdaOnTerminal verda(On({"download", "BIG", downloaded.string()}));
+  ASSERT_TRUE(verda.WaitFor(" of 20000 total", std::chrono::seconds(10))) << verda.Shown();
+  verda.Interrupt();
+  EXPECT_EQ(verda.Wait(), 1);
+  EXPECT_TRUE(std::regex_search(verda.Shown(), std::regex("\rBytes received: [0-9]+ of 20000 total +[0-9]+%")))
+      << verda.Shown();
+  EXPECT_NE(verda.Shown().find("verda: download cancelled; " + downloaded.string() + " was not written"),
+            std::string::npos)
+      << verda.Shown();
+  EXPECT_EQ(FileText(downloaded), "old contents");
+  EXPECT_EQ(FolderContents().size(), 1u);
+}
+
+}  // namespace
+}  // namespace verdatest
