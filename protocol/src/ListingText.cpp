@@ -21,8 +21,8 @@ std::string_view Column(const char* line, std::size_t from, std::size_t width) {
 void CopyColumn(char* field, std::size_t room, const char* line, std::size_t from, std::size_t width) {
   if (room == 0) return;
   const std::string_view column = Column(line, from, std::min(width, room - 1));
-  std::memcpy(field, column.data(), column.size());
-  field[column.size()] = '\0';
+  const std::size_t copied = column.copy(field, column.size());
+  field[copied] = '\0';
 }
 
 std::optional<long> StrictDecimal(std::string_view text) {
