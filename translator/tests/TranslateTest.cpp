@@ -70,13 +70,24 @@ TEST_F(TranslateTest, BannersNameEachRecordByTypeAndNumber) {
 
 TEST_F(TranslateTest, PreambleStandsVerbatimBeforeEverything) {
   std::vector<_RecordEntryTag> records = {{1, 1, ""}};
-  _TranslateInfoTag info = Request(records);  // default profile: every bit set
+  _DataProfileTag profile{};
+  profile.word[0] = 1;
+  _TranslateInfoTag info = Request(records, &profile);
   const char preamble[] = "0123456789tail";
   info.preamble = preamble;
   info.preambleLength = 10;
   Morvane translator;
   ASSERT_EQ(translator.Translate(&info), 1);
   EXPECT_EQ(ReadFileText(output), "0123456789" + kRule + "Output of Normal 1\r\n" + kRule);
+}
+
+TEST_F(TranslateTest, NoProfileMeansEveryOption) {
+  std::vector<_RecordEntryTag> records = {{1, 1, ""}};
+  _TranslateInfoTag info = Request(records);
+  Morvane translator;
+  ASSERT_EQ(translator.Translate(&info), 1);
+  EXPECT_EQ(ReadFileText(output).rfind(kRule + "Output of Normal 1\r\n" + kRule + "P Block\r\n,Store Type,Normal\r\n", 0),
+            0u);
 }
 
 TEST_F(TranslateTest, MissingEmptyAndUnreadableRecordsLeaveNoTrace) {
