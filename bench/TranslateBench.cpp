@@ -1,9 +1,10 @@
 // Translation throughput and memory.
 //
 // Input: a generated .VQB file of at least --megabytes MB (default 100) of
-// records of --record-bytes bytes (default 4096), each holding a prefix
-// block, a main-variables block and a spectral-data block; every record is
-// translated under the default profile (every option set).
+// standard-mode spectrum records (prefix, main system variables and spectral
+// data blocks) of --bins bands (default 360, a 1/24-octave filter) and
+// 2^--channel-exponent channels (default 2); every record is translated under
+// the default profile (every option set).
 // Output: MB/s of input and of output, and the process's peak resident memory,
 // which must stay bounded by the largest record, not by the file.
 #include <sys/resource.h>
@@ -22,25 +23,12 @@
 
 namespace {
 
+constexpr uint8_t kTwentyFourthOctave = 3;
+
 long PeakResidentKilobytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss;
-}
-
-vqbtest::Bytes BenchRecord(std::size_t recordBytes) {
-  vqbtest::ByteWriter m;
-  m.U8(0).U8(1).U16(2).U8(0).U8(0).U8(0).U8(1).U8(0).U16(1000).U8(0).U8(0).U16(0).U8(0).U16(400).U16(0);
-  m.U8(0).U8(2).U8(1).Time(200, 1).U8(0).U8(0).U8(0).Zeros(12);
-  vqbtest::PrefixFields prefix;
-  prefix.storeType = 1;
-  vqbtest::RecordBuilder builder(prefix);
-  builder.Block(0x0004, m.Data());
-  const std::size_t used = 40 + 2 + m.Data().size() + 2;
-  vqbtest::Bytes spectrum(recordBytes > used ? recordBytes - used : 0);
-  for (std::size_t i = 0; i < spectrum.size(); ++i) spectrum[i] = static_cast<uint8_t>(i * 7);
-  builder.Block(0x2000, spectrum);
-  return builder.Build();
 }
 
 // Streams the file to disk record by record, so generating it costs no memory.
@@ -70,12 +58,14 @@ std::size_t ArgumentValue(int argc, char** argv, const char* name, std::size_t f
 
 int main(int argc, char** argv) {
   const std::size_t megabytes = ArgumentValue(argc, argv, "--megabytes", 100);
-  const std::size_t recordBytes = ArgumentValue(argc, argv, "--record-bytes", 4096);
+  const auto bins = static_cast<uint16_t>(ArgumentValue(argc, argv, "--bins", 360));
+  const auto channelExponent = static_cast<uint8_t>(ArgumentValue(argc, argv, "--channel-exponent", 2));
+  const vqbtest::Bytes record = vqbtest::SpectrumRecord(kTwentyFourthOctave, bins, channelExponent);
   const auto folder = std::filesystem::temp_directory_path();
   const std::string input = (folder / "translate_bench.vqb").string();
   const std::string output = (folder / "translate_bench.csv").string();
 
-  WriteBenchFile(input, megabytes, BenchRecord(recordBytes));
+  WriteBenchFile(input, megabytes, record);
   std::vector<_RecordEntryTag> records;
   {
     Morvane index(input.c_str());
@@ -97,7 +87,7 @@ int main(int argc, char** argv) {
 
   const double inMb = static_cast<double>(std::filesystem::file_size(input)) / 1e6;
   const double outMb = result ? static_cast<double>(std::filesystem::file_size(output)) / 1e6 : 0;
-  std::printf("records: %zu of %zu bytes, translate result %d\n", records.size(), recordBytes, result);
+  std::printf("records: %zu of %zu bytes, translate result %d\n", records.size(), record.size(), result);
   std::printf("input:  %.1f MB, %.1f MB/s\n", inMb, inMb / seconds);
   std::printf("output: %.1f MB, %.1f MB/s\n", outMb, outMb / seconds);
   std::printf("time:   %.3f s\n", seconds);
