@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <vector>
 
 struct SerialLinkRequest {
   int port = 1;  // COM port number 1-8
@@ -13,6 +15,13 @@ struct SerialLinkRequest {
   int stopBits = 1;
   char parity = 'N';
   QString deviceFile;  // the Linux device file that stands for the port
+};
+
+// One line of the current memory file's record listing.
+struct AnalyzerRecordEntry {
+  int type = 0;  // record type code
+  int number = 0;  // number among records of its type
+  QString name;  // record type name
 };
 
 class AnalyzerLink {
@@ -28,6 +37,23 @@ class AnalyzerLink {
   virtual QString GetFirmwareVersion() = 0;
   // The reply lines, each followed by a TAB; handles remote mode itself.
   virtual bool SendGenericCommand(const QByteArray& text, QByteArray& result) = 0;
+
+  // Listings. A count leaves its listing waiting on the line: fetch it with
+  // the count just obtained before anything else is sent.
+  virtual bool SetRemoteMode() = 0;
+  virtual bool SetLocalMode() = 0;
+  virtual bool GetMemoryFileCount(int& count, int remote) = 0;
+  // The names of `count` memory files.
+  virtual bool GetFiles(int count, QStringList& names) = 0;
+  virtual bool SetCurrentFile(const QString& name, int remote) = 0;
+  virtual bool GetRecordCount(int& count, int remote) = 0;
+  virtual bool GetRecords(int count, std::vector<AnalyzerRecordEntry>& records) = 0;
+  virtual bool GetRecordSize(int type, int number, int& size, int remote) = 0;
+  // Reads exactly `size` bytes of the record into `data`.
+  virtual bool GetRecordData(int type, int number, int size, QByteArray& data, int remote) = 0;
+  // Writes the one record as a binary data file at `path`.
+  virtual bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
+                                     int number) = 0;
 };
 
 // The protocol object the program runs with.

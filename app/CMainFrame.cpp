@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
@@ -129,6 +130,9 @@ void CMainFrame::CreatePanes() {
   view = new CVQBDataView(splitter);
   for (QWidget* pane : {static_cast<QWidget*>(tree), static_cast<QWidget*>(view)}) pane->setMinimumWidth(kMinimumPaneWidth);
   setCentralWidget(splitter);
+  tree->SetDataView(view);
+  tree->SetCommandActions([this](int id) { return actions.value(id); });
+  connect(tree->ContextMenu(), &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
   connect(tree, &CFileTree::SelectionKindChanged, this, &CMainFrame::UpdateCommandUI);
 }
 

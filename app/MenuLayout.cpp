@@ -69,4 +69,17 @@ const std::vector<Accelerator>& Accelerators() {
   return accelerators;
 }
 
+const std::vector<MenuItem>& FileTreeContextMenu() {
+  static const std::vector<MenuItem> items{{"&Translate...", kTranslate},
+                                           {nullptr, kSeparator},
+                                           {"&Create...", kCreate},
+                                           {"&Delete", kDelete},
+                                           {nullptr, kSeparator},
+                                           {"C&opy to Computer...", kCopyToComputer},
+                                           {"Copy to Dis&kette", kCopyToDiskette},
+                                           {nullptr, kSeparator},
+                                           {"Data &Profiles...", kDataProfiles}};
+  return items;
+}
+
 }  // namespace cmd

@@ -1,5 +1,9 @@
 #include "FakeAnalyzerLink.h"
 
+#include <QFile>
+
+#include "VqbBuilder.h"
+
 bool FakeAnalyzerLink::OpenConnection(const SerialLinkRequest& request) {
   log.opened.push_back(request);
   return script.openSucceeds;
@@ -23,4 +27,102 @@ bool FakeAnalyzerLink::SendGenericCommand(const QByteArray& text, QByteArray& re
   log.sent << text;
   result = script.commandSucceeds ? script.reply : QByteArray();
   return script.commandSucceeds;
+}
+
+bool FakeAnalyzerLink::Step(const QString& step) {
+  log.steps << step;
+  return script.failingStep != step;
+}
+
+const FakeMemoryFile* FakeAnalyzerLink::CurrentFile() const {
+  for (const FakeMemoryFile& file : script.memoryFiles) {
+    if (file.name == log.currentFile) return &file;
+  }
+  return nullptr;
+}
+
+const FakeMemoryRecord* FakeAnalyzerLink::FindRecord(int type, int number) const {
+  const FakeMemoryFile* file = CurrentFile();
+  if (!file) return nullptr;
+  for (const FakeMemoryRecord& record : file->records) {
+    if (record.type == type && record.number == number) return &record;
+  }
+  return nullptr;
+}
+
+bool FakeAnalyzerLink::SetRemoteMode() {
+  ++log.remoteModeCalls;
+  return Step(QStringLiteral("SetRemoteMode"));
+}
+
+bool FakeAnalyzerLink::SetLocalMode() {
+  ++log.localModeCalls;
+  return Step(QStringLiteral("SetLocalMode"));
+}
+
+bool FakeAnalyzerLink::GetMemoryFileCount(int& count, int /*remote*/) {
+  if (!Step(QStringLiteral("GetMemoryFileCount"))) return false;
+  count = static_cast<int>(script.memoryFiles.size());
+  return true;
+}
+
+bool FakeAnalyzerLink::GetFiles(int count, QStringList& names) {
+  if (!Step(QStringLiteral("GetFiles")) || count < 1) return false;
+  names.clear();
+  for (int i = 0; i < count && i < static_cast<int>(script.memoryFiles.size()); ++i) names << script.memoryFiles[i].name;
+  return true;
+}
+
+bool FakeAnalyzerLink::SetCurrentFile(const QString& name, int /*remote*/) {
+  if (!Step(QStringLiteral("SetCurrentFile"))) return false;
+  for (const FakeMemoryFile& file : script.memoryFiles) {
+    if (file.name == name) {
+      log.currentFile = name;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool FakeAnalyzerLink::GetRecordCount(int& count, int /*remote*/) {
+  const FakeMemoryFile* file = CurrentFile();
+  if (!Step(QStringLiteral("GetRecordCount")) || !file) return false;
+  count = static_cast<int>(file->records.size());
+  return true;
+}
+
+bool FakeAnalyzerLink::GetRecords(int count, std::vector<AnalyzerRecordEntry>& records) {
+  const FakeMemoryFile* file = CurrentFile();
+  if (!Step(QStringLiteral("GetRecords")) || !file || count < 1) return false;
+  records.clear();
+  for (int i = 0; i < count && i < static_cast<int>(file->records.size()); ++i) {
+    const FakeMemoryRecord& record = file->records[i];
+    records.push_back({record.type, record.number, record.name});
+  }
+  return true;
+}
+
+bool FakeAnalyzerLink::GetRecordSize(int type, int number, int& size, int /*remote*/) {
+  const FakeMemoryRecord* record = FindRecord(type, number);
+  if (!Step(QStringLiteral("GetRecordSize")) || !record) return false;
+  size = static_cast<int>(record->bytes.size());
+  return true;
+}
+
+bool FakeAnalyzerLink::GetRecordData(int type, int number, int size, QByteArray& data, int /*remote*/) {
+  const FakeMemoryRecord* record = FindRecord(type, number);
+  if (!Step(QStringLiteral("GetRecordData")) || !record || size != record->bytes.size()) return false;
+  data = record->bytes;
+  return true;
+}
+
+bool FakeAnalyzerLink::CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
+                                             int number) {
+  if (!Step(QStringLiteral("CopyRecordToHardDrive")) || !SetCurrentFile(fileName, remote)) return false;
+  const FakeMemoryRecord* record = FindRecord(type, number);
+  if (!record) return false;
+  const auto* first = reinterpret_cast<const uint8_t*>(record->bytes.constData());
+  vqbtest::VqbFileBuilder().Add(static_cast<uint8_t>(type), vqbtest::Bytes(first, first + record->bytes.size()))
+      .WriteTo(QFile::encodeName(path).toStdString());
+  return true;
 }

@@ -7,6 +7,18 @@
 
 #include "AnalyzerLink.h"
 
+struct FakeMemoryRecord {
+  int type = 0;
+  int number = 0;
+  QString name;
+  QByteArray bytes;
+};
+
+struct FakeMemoryFile {
+  QString name;
+  std::vector<FakeMemoryRecord> records;
+};
+
 struct FakeAnalyzerScript {
   bool openSucceeds = true;
   bool closeSucceeds = true;
@@ -14,6 +26,9 @@ struct FakeAnalyzerScript {
   QString firmwareVersion = QStringLiteral("V5.20");
   bool commandSucceeds = true;
   QByteArray reply;
+  std::vector<FakeMemoryFile> memoryFiles;
+  // The listing or record step that fails, by the link operation's name.
+  QString failingStep;
 };
 
 struct FakeAnalyzerLog {
@@ -22,6 +37,10 @@ struct FakeAnalyzerLog {
   int closeCalls = 0;
   int identityCalls = 0;
   QList<QByteArray> sent;
+  int remoteModeCalls = 0;
+  int localModeCalls = 0;
+  QString currentFile;
+  QStringList steps;  // every listing and record operation, in order
 };
 
 class FakeAnalyzerLink : public AnalyzerLink {
@@ -34,8 +53,24 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool InitHardwareInfo() override;
   QString GetFirmwareVersion() override;
   bool SendGenericCommand(const QByteArray& text, QByteArray& result) override;
+  bool SetRemoteMode() override;
+  bool SetLocalMode() override;
+  bool GetMemoryFileCount(int& count, int remote) override;
+  bool GetFiles(int count, QStringList& names) override;
+  bool SetCurrentFile(const QString& name, int remote) override;
+  bool GetRecordCount(int& count, int remote) override;
+  bool GetRecords(int count, std::vector<AnalyzerRecordEntry>& records) override;
+  bool GetRecordSize(int type, int number, int& size, int remote) override;
+  bool GetRecordData(int type, int number, int size, QByteArray& data, int remote) override;
+  bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
+                             int number) override;
 
  private:
+  // Logs `step`; false when the script makes it fail.
+  bool Step(const QString& step);
+  const FakeMemoryFile* CurrentFile() const;
+  const FakeMemoryRecord* FindRecord(int type, int number) const;
+
   FakeAnalyzerScript& script;
   FakeAnalyzerLog& log;
 };
