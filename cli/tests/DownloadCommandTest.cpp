@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,18 +39,7 @@ class VerdaOnTerminal {
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
     const int slave = ::open(::ptsname(master_), O_RDWR | O_NOCTTY);
-    std::vector<std::string> all = {VERDA_PATH};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : all) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, slave, STDERR_FILENO);
-    if (::posix_spawn(&child_, argv[0], &actions, nullptr, argv.data(), environ) != 0) child_ = 0;
-    posix_spawn_file_actions_destroy(&actions);
+    child_ = SpawnVerda(arguments, -1, slave);
     ::close(slave);
   }
   ~VerdaOnTerminal() {

@@ -11,3 +11,8 @@ struct VerdaResult {
 };
 
 VerdaResult RunVerda(const std::vector<std::string>& arguments);
+
+// Starts verda with standard input from /dev/null and its standard output
+// and error on the given descriptors (-1: /dev/null). Returns the process
+// id, or 0 when it could not be started.
+int SpawnVerda(const std::vector<std::string>& arguments, int outputDescriptor, int errorDescriptor);
