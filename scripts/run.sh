@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERDALON_BUILD_APP=ON >/dev/null
 cmake --build build -j "$(nproc)" --target verda verda-sim verdalon
 
 sample=samples/demo.vqb

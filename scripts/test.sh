@@ -17,6 +17,6 @@ run_suite() {
 }
 
 echo "== normal build"
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERDALON_BUILD_APP=ON
 echo "== sanitizer build"
-run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVERDALON_SANITIZE=ON -DVERDALON_BUILD_BENCH=OFF
+run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVERDALON_BUILD_APP=ON -DVERDALON_SANITIZE=ON -DVERDALON_BUILD_BENCH=OFF
