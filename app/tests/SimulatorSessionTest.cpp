@@ -2,6 +2,9 @@
 // the real protocol library and the real clock.
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -9,16 +12,39 @@
 
 #include "AppTestEnvironment.h"
 #include "CFileTree.h"
+#include "CVQBDataView.h"
 #include "CMainFrame.h"
 #include "CVerdalonApp.h"
 #include "CommandIds.h"
 #include "ModalDriver.h"
+#include "TreeTestData.h"
+#include "VqbBuilder.h"
+#include "morvane/Morvane.h"
 #include "TalvinetLink.h"
 #include "UserPrompts.h"
 #include "simanalyzer/PtyAnalyzer.h"
 
 class SimulatorSessionTest : public QObject {
   Q_OBJECT
+
+ private:
+  // Runs Connect for a Cedar on the serial port `device`; true when the
+  // Instrument Manager opened.
+  static bool Connect(CMainFrame& frame, const QString& device) {
+    bool managerOpened = false;
+    OnNextModal([&](QDialog* connect) {
+      connect->findChild<QComboBox*>(QStringLiteral("Instrument"))->setCurrentText(QStringLiteral("Cedar+ Serial"));
+      connect->findChild<QComboBox*>(QStringLiteral("ComPort"))->setCurrentIndex(1);
+      connect->findChild<QLineEdit*>(QStringLiteral("ComDevice"))->setText(device);
+      OnNextModal([&](QDialog* manager) {
+        managerOpened = true;
+        manager->accept();
+      });
+      connect->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+    });
+    frame.OnCommand(cmd::kConnect);
+    return managerOpened;
+  }
 
  private slots:
   void connectQueryAndDisconnect() {
@@ -32,18 +58,7 @@ class SimulatorSessionTest : public QObject {
     QVERIFY(app.InitInstance(false));
     CMainFrame& frame = *app.MainFrame();
 
-    bool managerOpened = false;
-    OnNextModal([&](QDialog* connect) {
-      connect->findChild<QComboBox*>(QStringLiteral("Instrument"))->setCurrentText(QStringLiteral("Cedar+ Serial"));
-      connect->findChild<QComboBox*>(QStringLiteral("ComPort"))->setCurrentIndex(1);
-      connect->findChild<QLineEdit*>(QStringLiteral("ComDevice"))->setText(device);
-      OnNextModal([&](QDialog* manager) {
-        managerOpened = true;
-        manager->accept();
-      });
-      connect->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
-    });
-    frame.OnCommand(cmd::kConnect);
+    const bool managerOpened = Connect(frame, device);
     QCOMPARE(prompts::ShownTexts(), QStringList());
     QCOMPARE(app.m_connected, 1);
     QVERIFY(managerOpened);
@@ -70,6 +85,52 @@ class SimulatorSessionTest : public QObject {
     QCOMPARE(app.m_connected, 0);
     settings::Store store;
     QCOMPARE(store.ReadText("Connection", QStringLiteral("Com2Device"), QString()), device);
+    app.ExitInstance();
+    analyzer.Stop();
+    QVERIFY(!ModalDriverTimedOut());
+  }
+
+  void browseAndPreviewAnalyzerFiles() {
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    const QByteArray recordBytes = treetest::SpectrumRecordBytes();
+    const vqbtest::Bytes bytes(recordBytes.begin(), recordBytes.end());
+    analyzer.WithAnalyzer([&bytes](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
+      simanalyzer::MemoryFile file = simanalyzer::NewFile("TREETEST", 0);
+      file.records.push_back({1, bytes});
+      virtualAnalyzer.State().store.Memory().Put(file);
+    });
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(app.InitInstance(false));
+    CMainFrame& frame = *app.MainFrame();
+    QVERIFY(Connect(frame, QString::fromStdString(analyzer.DevicePath())));
+    CFileTree& tree = *frame.FileTree();
+
+    treetest::Expand(tree.AnalyzerRoot());
+    QTreeWidgetItem* file = treetest::Child(tree.AnalyzerRoot(), QStringLiteral("TREETEST"));
+    QVERIFY(file);
+    treetest::Expand(file);
+    // The analyzer's listing pads the type name to its 11 columns.
+    QCOMPARE(treetest::ChildTexts(file), QStringList{QStringLiteral("Normal      1")});
+    QTreeWidgetItem* record = file->child(0);
+    QCOMPARE(CFileTree::DataWord(record), 0x00010115u);
+    treetest::Expand(record);
+    QCOMPARE(treetest::ChildTexts(record), (QStringList{QStringLiteral("Prefix Block"), QStringLiteral("Main System Variables"),
+                                                        QStringLiteral("Spectral Data")}));
+    QCOMPARE(tree.currentItem(), record);
+
+    // Expanding selected the record, which previewed its copy.
+    QTemporaryDir local;
+    const QString path = local.filePath(QStringLiteral("LOCAL.VQB"));
+    vqbtest::VqbFileBuilder().Add(1, bytes).WriteTo(QFile::encodeName(path).toStdString());
+    QCOMPARE(frame.DataView()->Text(), treetest::ExpectedPreview(path, 1, 1, ALL_PRESENT_BLOCKS));
+    QVERIFY(QDir(tree.PreviewFolder()).entryList(QDir::Files).isEmpty());
+
+    frame.OnCommand(cmd::kDisconnect);
+    QCOMPARE(tree.AnalyzerRoot(), nullptr);
     app.ExitInstance();
     analyzer.Stop();
     QVERIFY(!ModalDriverTimedOut());
