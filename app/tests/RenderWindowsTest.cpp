@@ -1,6 +1,8 @@
 // Renders the main window and each dialog to PNG files in the build tree, so
 // they can be looked at.
 #include <QDir>
+#include <QSplitter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "AppTestEnvironment.h"
@@ -11,7 +13,10 @@
 #include "CMainFrame.h"
 #include "CSendCommandDlg.h"
 #include "CPropSheetDataProfiles.h"
+#include "CVQBDataView.h"
 #include "CVerdalonApp.h"
+#include "TreeImages.h"
+#include "TreeTestData.h"
 #include "FakeAnalyzerLink.h"
 #include "ProfileNameDialogs.h"
 #include "ProfileTransferDialogs.h"
@@ -45,12 +50,32 @@ class RenderWindowsTest : public QObject {
     CMainFrame& frame = *app.MainFrame();
     frame.FileTree()->ShowAnalyzerRoot();
     Render(frame, QStringLiteral("MainFrame"));
+    RenderBrowsing(frame);
     RenderDialogs(app);
     QVERIFY(artwork::StartupPicture().save(QDir(QStringLiteral(RENDER_DIR)).filePath(QStringLiteral("StartupPicture.png"))));
     app.ExitInstance();
   }
 
  private:
+  // The tree expanded down to a record's blocks, with that record previewed.
+  void RenderBrowsing(CMainFrame& frame) {
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("June")));
+    treetest::WriteTwelveRecordFile(folder.filePath(QStringLiteral("NOISE1.VQB")));
+    CFileTree& tree = *frame.FileTree();
+    const QString drive = folder.path();
+    tree.SetDriveLister([drive] { return std::vector<ComputerDrive>{{drive, TreeImage::kFixedDrive}}; });
+    frame.resize(900, 560);
+    frame.Splitter()->setSizes({300, 600});
+    treetest::Expand(tree.ComputerRoot());
+    treetest::Expand(tree.ComputerRoot()->child(0));
+    QTreeWidgetItem* file = treetest::Child(tree.ComputerRoot()->child(0), QStringLiteral("NOISE1.VQB"));
+    treetest::Expand(file);
+    treetest::Expand(file->child(1));
+    QVERIFY(!frame.DataView()->Text().isEmpty());
+    Render(frame, QStringLiteral("MainFrameBrowsing"));
+  }
+
   // The dialogs go before the frame that parents them.
   void RenderDialogs(CVerdalonApp& app) {
     CMainFrame& frame = *app.MainFrame();
