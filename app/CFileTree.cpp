@@ -151,10 +151,10 @@ void CFileTree::SetCommandActions(const std::function<QAction*(int)>& actionOf) 
   delete m_contextMenu;
   m_contextMenu = new QMenu(this);
   m_contextMenu->setObjectName(QStringLiteral("fileTreeContextMenu"));
-  for (const cmd::MenuItem& entry : cmd::FileTreeContextMenu()) {
-    if (entry.id == cmd::kSeparator) {
+  for (int id : cmd::FileTreeContextMenu()) {
+    if (id == cmd::kSeparator) {
       m_contextMenu->addSeparator();
-    } else if (QAction* action = actionOf(entry.id)) {
+    } else if (QAction* action = actionOf(id)) {
       m_contextMenu->addAction(action);
     }
   }

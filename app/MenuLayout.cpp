@@ -69,16 +69,9 @@ const std::vector<Accelerator>& Accelerators() {
   return accelerators;
 }
 
-const std::vector<MenuItem>& FileTreeContextMenu() {
-  static const std::vector<MenuItem> items{{"&Translate...", kTranslate},
-                                           {nullptr, kSeparator},
-                                           {"&Create...", kCreate},
-                                           {"&Delete", kDelete},
-                                           {nullptr, kSeparator},
-                                           {"C&opy to Computer...", kCopyToComputer},
-                                           {"Copy to Dis&kette", kCopyToDiskette},
-                                           {nullptr, kSeparator},
-                                           {"Data &Profiles...", kDataProfiles}};
+const std::vector<int>& FileTreeContextMenu() {
+  static const std::vector<int> items{kTranslate,      kSeparator,      kCreate,    kDelete,     kSeparator,
+                                      kCopyToComputer, kCopyToDiskette, kSeparator, kDataProfiles};
   return items;
 }
 

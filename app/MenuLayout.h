@@ -27,7 +27,7 @@ const std::vector<Menu>& MenuBar();
 // Toolbar buttons in order; kSeparator between groups.
 const std::vector<int>& ToolbarButtons();
 const std::vector<Accelerator>& Accelerators();
-// The file tree's context menu: the file commands with their separators.
-const std::vector<MenuItem>& FileTreeContextMenu();
+// The file tree's context menu: the file commands, kSeparator between groups.
+const std::vector<int>& FileTreeContextMenu();
 
 }  // namespace cmd
