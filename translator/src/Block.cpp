@@ -17,9 +17,11 @@ const char* const kUpdateText = "Please update your version of the translator.";
 const char* const kLessDataText = "Record contains less data than the translator expected. Expect incorrect results.";
 const char* const kUnreadableText = "Error reading this block.  Data not initialized correctly.";
 
-// Seconds held as a count of 1/400 s below 100 s plus a count of 100 s.
+// Seconds held as a count of 1/400 s below 100 s plus a count of 100 s,
+// rounded to a float once: summing in float would round twice and print
+// 3208 and 1 as 108.020004 instead of 108.019997.
 float TimeFromWords(uint16_t quarterMilliseconds, uint16_t hundreds) {
-  return static_cast<float>(quarterMilliseconds) / 400.0f + 100.0f * static_cast<float>(hundreds);
+  return static_cast<float>(static_cast<double>(quarterMilliseconds) / 400.0 + 100.0 * static_cast<double>(hundreds));
 }
 
 // The label followed by ",<value>" for each value.

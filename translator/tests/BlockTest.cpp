@@ -149,6 +149,18 @@ TEST(BlockReaders, TimeIsQuarterMillisecondsPlusHundredsOfSeconds) {
   EXPECT_FLOAT_EQ(time, 65500.0f);
 }
 
+TEST(BlockReaders, TimeIsTheNearestFloatToTheExactSeconds) {
+  vqbtest::ByteWriter w;
+  w.Time(3208, 1).Time(3217, 1);
+  SampleBlock block;
+  block.recordSize = static_cast<uint32_t>(w.Data().size());
+  float time = 0;
+  block.ReadTime(w.Data().data(), time, 0);
+  EXPECT_EQ(time, 108.02f);
+  block.ReadTime(w.Data().data(), time, 4);
+  EXPECT_EQ(time, 108.0425f);
+}
+
 TEST(FindBlock, WalksTheLengthsOfTheBlocksBefore) {
   const Bytes record =
       vqbtest::RecordBuilder().Block(0x0002, Bytes(8, 0)).Block(0x0004, Bytes(4, 0)).Block(0x2000, {}).Build();

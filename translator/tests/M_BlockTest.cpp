@@ -168,6 +168,14 @@ TEST(M_Block, ChannelsPrintTheLowByteOfTwoToTheExponent) {
   }
 }
 
+TEST(M_Block, DetectorTimeIsTheNearestFloatToTheExactSeconds) {
+  MainFields main = SampleMain();
+  main.detectorQuarterMilliseconds = 3208;
+  main.detectorHundreds = 1;
+  const Bytes record = vqbtest::RecordBuilder(Prefix(0)).Block(0x0004, vqbtest::MainBody(main)).Build();
+  EXPECT_NE(Write(record).find(",Detector Time,108.019997\r\n"), std::string::npos);
+}
+
 TEST(M_Block, DecodesPositionAndAccessors) {
   PrefixFields prefix = Prefix(2);
   const Bytes record = vqbtest::RecordBuilder(prefix)
