@@ -140,6 +140,7 @@ TEST_F(CommandExchangeTest, DelayTableByMnemonicAndModelClass) {
       {"QQQRF\r\n", 1, 1400},     {"QQQRF\r\n", 255, 1400}, {"QQQRD\r\n", 3, 1600}, {"QBB\r\n", 3, 100},
       {"QBD\r\n", 2, 10},         {"DX", 1, 1400},         {"QJT\r\n", 1, 1950},    {"QWNC\r\n", 3, 600},
       {"qhs\r\n", 1, 150},        {"QHSX\r\n", 1, 150},    {"QSF 1\r\n", 1, 400},   {"Q\r\n", 1, 150},
+      {"KE5\r\n", 1, 350},        {" KE 5\r\n", 1, 150},   {"ke 5\r\n", 1, 150},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(analyzer.GetDelayTime(c.text, c.modelClass), c.delay) << (c.text ? c.text : "null");
@@ -170,6 +171,7 @@ TEST_F(CommandExchangeTest, ReplyLineTable) {
   } cases[] = {
       {"QKE *\r\n", 898}, {"QKE 5\r\n", 1}, {"qhs\r\n", 1},  {"QHS\r\n", 10}, {"QSF\r\n", 9},
       {"QCL\r\n", 3},     {"QRD\r\n", 897}, {"QFD\r\n", 897}, {"XYZ\r\n", 1},  {nullptr, 1},
+      {"X QKE *\r\n", 898}, {"QKE  *\r\n", 1}, {"QHS1\r\n", 10},
   };
   for (const auto& c : cases) EXPECT_EQ(analyzer.GetLinesInResult(c.text), c.lines) << (c.text ? c.text : "null");
 }
