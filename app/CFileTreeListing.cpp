@@ -74,7 +74,6 @@ void CFileTree::ListChildren(QTreeWidgetItem* item) {
 }
 
 void CFileTree::ListDrives(QTreeWidgetItem* root) {
-  WaitCursor wait;
   DeleteChildren(root);
   QList<QTreeWidgetItem*> drives;
   for (const ComputerDrive& drive : m_listDrives()) {
@@ -88,7 +87,8 @@ void CFileTree::ListFolder(QTreeWidgetItem* folder) {
   const QString path = GetItemPath(folder);
   if (path.isEmpty()) return;
   QStringList folders;
-  QDirIterator subfolders(path, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+  // Without QDir::System: on Linux it would add pipes, sockets and dangling links as folders.
+  QDirIterator subfolders(path, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
   while (subfolders.hasNext()) folders << subfolders.nextFileInfo().fileName();
   std::sort(folders.begin(), folders.end(), [](const QString& a, const QString& b) {
     const int order = a.compare(b, Qt::CaseInsensitive);
@@ -98,8 +98,9 @@ void CFileTree::ListFolder(QTreeWidgetItem* folder) {
   for (const QString& name : folders) {
     children << NewItem(name, FileTreeItemKind::kFolder, TreeImage::kClosedFolder, TreeImage::kOpenFolder, true);
   }
-  // Data files follow the folders in the order the file system gives them.
-  QDirIterator files(path, {QStringLiteral("*.vqb")}, QDir::Files | QDir::Hidden | QDir::System);
+  // Data files follow the folders in the order the file system gives them; a
+  // pipe named like one is left out, as opening it would never return.
+  QDirIterator files(path, {QStringLiteral("*.vqb")}, QDir::Files | QDir::Hidden);
   while (files.hasNext()) {
     children << NewItem(files.nextFileInfo().fileName(), FileTreeItemKind::kComputerFile, TreeImage::kFile,
                         TreeImage::kFile, true);

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "AppTestEnvironment.h"
 #include "CFileTree.h"
@@ -187,6 +188,30 @@ class CFileTreeTest : public QObject {
     QCOMPARE(tree->SelectedItem(), drive);
     Expand(drive);
     QCOMPARE(drive->childCount(), 4);
+  }
+
+  void specialFilesAreNeitherFoldersNorDataFiles() {
+    QTemporaryDir special;
+    QDir root(special.path());
+    QVERIFY(root.mkdir(QStringLiteral("S")));
+    QCOMPARE(mkfifo(QFile::encodeName(root.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+    QCOMPARE(mkfifo(QFile::encodeName(root.filePath(QStringLiteral("PIPE.VQB"))).constData(), 0600), 0);
+    QVERIFY(QFile::link(root.filePath(QStringLiteral("nowhere")), root.filePath(QStringLiteral("dangling"))));
+    WriteTwelveRecordFile(root.filePath(QStringLiteral("DATA.VQB")));
+    const QString path = special.path();
+    tree->SetDriveLister([path] { return std::vector<ComputerDrive>{{path, TreeImage::kFixedDrive}}; });
+    QTreeWidgetItem* drive = ExpandedDrive();
+    QCOMPARE(ChildTexts(drive), (QStringList{QStringLiteral("S"), QStringLiteral("DATA.VQB")}));
+  }
+
+  void drivesAreListedWithoutTheWaitCursor() {
+    bool waitCursorShown = true;
+    tree->SetDriveLister([&waitCursorShown] {
+      waitCursorShown = QApplication::overrideCursor() != nullptr;
+      return std::vector<ComputerDrive>{};
+    });
+    Expand(tree->ComputerRoot());
+    QVERIFY(!waitCursorShown);
   }
 
   void emptyDataFileLosesItsExpandButton() {
