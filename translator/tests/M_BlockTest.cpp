@@ -203,6 +203,10 @@ TEST(M_Block, DecodesPositionAndAccessors) {
   const Bytes bare = vqbtest::RecordBuilder(prefix).Build();
   EXPECT_EQ(block.Decode(bare.data(), static_cast<unsigned long>(bare.size()), 0), -1);
   EXPECT_EQ(block.IsDecoded(), 0);
+  const Bytes cutPrefix(record.begin(), record.begin() + 3);
+  block.Decode(cutPrefix.data(), static_cast<unsigned long>(cutPrefix.size()), 0);
+  EXPECT_EQ(block.Prefix().HardwareChannels(), 0) << "prefix fields this record lacks count as 0";
+  EXPECT_EQ(block.Prefix().IsDecoded(), 0);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@ int M_Block::Decode(const unsigned char* record, unsigned long size, int report)
   recordSize = static_cast<uint32_t>(size);
   decoded = 0;
   for (ByteArray* array : {&splits, &channel_units, &input, &mode, &high_pass, &low_pass}) array->reset();
+  // A fresh prefix each time, so that its fields left unread by this record count as 0.
+  prefix = P_Block();
   prefix.Decode(record, size, 0);
   const long long start = record != nullptr ? FindBlock(record, kBit, size) : 0;
   FieldCursor fields(*this, record, start);
