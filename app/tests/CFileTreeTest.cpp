@@ -354,6 +354,31 @@ class CFileTreeTest : public QObject {
     QVERIFY(!QFile::exists(QStringLiteral("VerdalBlockData.xxx")));
   }
 
+  void analyzerListingsAndPreviewsPassTheirArguments() {
+    QTreeWidgetItem* record = ExpandedMemoryFile()->child(1);
+    QCOMPARE(log.calls, (QStringList{"GetMemoryFileCount 0", "SetCurrentFile FILE0001 0", "GetRecordCount 0"}));
+    log.calls.clear();
+    Expand(record);
+    QCOMPARE(log.calls, (QStringList{"SetCurrentFile FILE0001 1", "GetRecordSize 5 12 1", "GetRecordData 5 12 1",
+                                     "CopyRecordToHardDrive FILE0001 1 5 12", "SetCurrentFile FILE0001 1"}));
+  }
+
+  void memoryPreviewTranslatesTheCopyAsTheFirstOfItsType() {
+    QTreeWidgetItem* record = ExpandedMemoryFile()->child(1);
+    QTemporaryDir copy;
+    const QString path = copy.filePath(QStringLiteral("COPY.VQB"));
+    QVERIFY(app->m_comm->CopyRecordToHardDrive(QStringLiteral("FILE0001"), path, 1, 5, 12));
+    tree->setCurrentItem(record);
+    const QByteArray whole = ExpectedPreview(path, 5, 1, ALL_PRESENT_BLOCKS);
+    QVERIFY(!whole.isEmpty());
+    QCOMPARE(View()->Text(), whole);
+    Expand(record);
+    tree->setCurrentItem(record->child(1));
+    const QByteArray block = ExpectedPreview(path, 5, 1, 0x0008);
+    QCOMPARE(View()->Text(), block);
+    QVERIFY(block != whole);
+  }
+
   void failedCopyLeavesThePane() {
     QTreeWidgetItem* file = ExpandedMemoryFile();
     tree->setCurrentItem(file->child(0));

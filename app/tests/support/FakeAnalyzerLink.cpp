@@ -60,7 +60,8 @@ bool FakeAnalyzerLink::SetLocalMode() {
   return Step(QStringLiteral("SetLocalMode"));
 }
 
-bool FakeAnalyzerLink::GetMemoryFileCount(int& count, int /*remote*/) {
+bool FakeAnalyzerLink::GetMemoryFileCount(int& count, int remote) {
+  log.calls << QStringLiteral("GetMemoryFileCount %1").arg(remote);
   if (!Step(QStringLiteral("GetMemoryFileCount"))) return false;
   count = static_cast<int>(script.memoryFiles.size());
   return true;
@@ -73,7 +74,8 @@ bool FakeAnalyzerLink::GetFiles(int count, QStringList& names) {
   return true;
 }
 
-bool FakeAnalyzerLink::SetCurrentFile(const QString& name, int /*remote*/) {
+bool FakeAnalyzerLink::SetCurrentFile(const QString& name, int remote) {
+  log.calls << QStringLiteral("SetCurrentFile %1 %2").arg(name).arg(remote);
   if (!Step(QStringLiteral("SetCurrentFile"))) return false;
   for (const FakeMemoryFile& file : script.memoryFiles) {
     if (file.name == name) {
@@ -84,7 +86,8 @@ bool FakeAnalyzerLink::SetCurrentFile(const QString& name, int /*remote*/) {
   return false;
 }
 
-bool FakeAnalyzerLink::GetRecordCount(int& count, int /*remote*/) {
+bool FakeAnalyzerLink::GetRecordCount(int& count, int remote) {
+  log.calls << QStringLiteral("GetRecordCount %1").arg(remote);
   const FakeMemoryFile* file = CurrentFile();
   if (!Step(QStringLiteral("GetRecordCount")) || !file) return false;
   count = static_cast<int>(file->records.size());
@@ -102,14 +105,16 @@ bool FakeAnalyzerLink::GetRecords(int count, std::vector<AnalyzerRecordEntry>& r
   return true;
 }
 
-bool FakeAnalyzerLink::GetRecordSize(int type, int number, int& size, int /*remote*/) {
+bool FakeAnalyzerLink::GetRecordSize(int type, int number, int& size, int remote) {
+  log.calls << QStringLiteral("GetRecordSize %1 %2 %3").arg(type).arg(number).arg(remote);
   const FakeMemoryRecord* record = FindRecord(type, number);
   if (!Step(QStringLiteral("GetRecordSize")) || !record) return false;
   size = static_cast<int>(record->bytes.size());
   return true;
 }
 
-bool FakeAnalyzerLink::GetRecordData(int type, int number, int size, QByteArray& data, int /*remote*/) {
+bool FakeAnalyzerLink::GetRecordData(int type, int number, int size, QByteArray& data, int remote) {
+  log.calls << QStringLiteral("GetRecordData %1 %2 %3").arg(type).arg(number).arg(remote);
   const FakeMemoryRecord* record = FindRecord(type, number);
   if (!Step(QStringLiteral("GetRecordData")) || !record || size != record->bytes.size()) return false;
   data = record->bytes;
@@ -118,6 +123,7 @@ bool FakeAnalyzerLink::GetRecordData(int type, int number, int size, QByteArray&
 
 bool FakeAnalyzerLink::CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                                              int number) {
+  log.calls << QStringLiteral("CopyRecordToHardDrive %1 %2 %3 %4").arg(fileName).arg(remote).arg(type).arg(number);
   if (!Step(QStringLiteral("CopyRecordToHardDrive")) || !SetCurrentFile(fileName, remote)) return false;
   const FakeMemoryRecord* record = FindRecord(type, number);
   if (!record) return false;

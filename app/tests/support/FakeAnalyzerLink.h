@@ -41,6 +41,7 @@ struct FakeAnalyzerLog {
   int localModeCalls = 0;
   QString currentFile;
   QStringList steps;  // every listing and record operation, in order
+  QStringList calls;  // the listing and record operations that take arguments, with them
 };
 
 class FakeAnalyzerLink : public AnalyzerLink {
