@@ -9,37 +9,21 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "AppTestEnvironment.h"
 #include "CFileTree.h"
 #include "CMainFrame.h"
-#include "CVerdalonApp.h"
 #include "CommandIds.h"
-#include "FakeAnalyzerLink.h"
 #include "ModalDriver.h"
+#include "RunningApp.h"
 
-class CMainFrameTest : public QObject {
+class CMainFrameTest : public QObject, private RunningApp {
   Q_OBJECT
 
  private:
-  FakeAnalyzerScript script;
-  FakeAnalyzerLog log;
-  std::unique_ptr<CVerdalonApp> app;
-  CMainFrame& Frame() { return *app->MainFrame(); }
-
   bool Enabled(int id) { return Frame().Action(id)->isEnabled(); }
 
  private slots:
-  void init() {
-    ResetAppTestEnvironment();
-    app = std::make_unique<CVerdalonApp>(std::make_unique<FakeAnalyzerLink>(script, log));
-    QVERIFY(app->InitInstance(false));
-  }
-
-  void cleanup() {
-    app->ExitInstance();
-    app.reset();
-    QVERIFY(!ModalDriverTimedOut());
-  }
+  void init() { QVERIFY(Start()); }
+  void cleanup() { QVERIFY(Stop()); }
 
   void menusCarryTheirTextsInOrder() {
     QStringList texts;

@@ -4,14 +4,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "AppTestEnvironment.h"
 #include "CFileTree.h"
 #include "CMainFrame.h"
-#include "CVerdalonApp.h"
 #include "CommandIds.h"
-#include "FakeAnalyzerLink.h"
 #include "FirmwareVersion.h"
 #include "ModalDriver.h"
+#include "RunningApp.h"
 #include "StringTable.h"
 #include "UserPrompts.h"
 
@@ -30,30 +28,12 @@ void ConfirmConnect(const QString& model, int comPortIndex = 0, bool expectManag
 
 }  // namespace
 
-class ConnectSequenceTest : public QObject {
+class ConnectSequenceTest : public QObject, private RunningApp {
   Q_OBJECT
 
- private:
-  FakeAnalyzerScript script;
-  FakeAnalyzerLog log;
-  std::unique_ptr<CVerdalonApp> app;
-
-  CMainFrame& Frame() { return *app->MainFrame(); }
-
  private slots:
-  void init() {
-    ResetAppTestEnvironment();
-    script = FakeAnalyzerScript{};
-    log = FakeAnalyzerLog{};
-    app = std::make_unique<CVerdalonApp>(std::make_unique<FakeAnalyzerLink>(script, log));
-    QVERIFY(app->InitInstance(false));
-  }
-
-  void cleanup() {
-    app->ExitInstance();
-    app.reset();
-    QVERIFY(!ModalDriverTimedOut());
-  }
+  void init() { QVERIFY(Start()); }
+  void cleanup() { QVERIFY(Stop()); }
 
   void serialModelsOpenWithTheirStopBits_data() {
     QTest::addColumn<QString>("model");

@@ -1,0 +1,19 @@
+#include "RunningApp.h"
+
+#include "AppTestEnvironment.h"
+#include "CMainFrame.h"
+#include "ModalDriver.h"
+
+bool RunningApp::Start() {
+  ResetAppTestEnvironment();
+  script = FakeAnalyzerScript{};
+  log = FakeAnalyzerLog{};
+  app = std::make_unique<CVerdalonApp>(std::make_unique<FakeAnalyzerLink>(script, log));
+  return app->InitInstance(false);
+}
+
+bool RunningApp::Stop() {
+  app->ExitInstance();
+  app.reset();
+  return !ModalDriverTimedOut();
+}
