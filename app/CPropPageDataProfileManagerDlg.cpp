@@ -66,7 +66,8 @@ void CPropPageDataProfileManagerDlg::OnCreate() {
 
 void CPropPageDataProfileManagerDlg::OnDelete() {
   QListWidgetItem* selected = list->currentItem();
-  if (!selected) {
+  // A Ctrl+click can clear the selection and leave the current item behind.
+  if (!selected || !selected->isSelected()) {
     prompts::ShowMessage(this, strings::kSelectProfileName);
     return;
   }

@@ -118,8 +118,15 @@ class CPropSheetDataProfilesTest : public QObject {
     Manager()->OnDelete();
     ManagerList()->setCurrentItem(nullptr);
     Manager()->OnDelete();
-    QCOMPARE(prompts::ShownTexts(),
-             (QStringList{"The default profile cannot be deleted.", "Please select a profile name."}));
+    profiles.Create(QStringLiteral("Kept"));
+    Manager()->OnSetActive();
+    ManagerList()->setCurrentRow(1);
+    ManagerList()->currentItem()->setSelected(false);
+    prompts::QueueAnswer(prompts::Answer::Yes);
+    Manager()->OnDelete();
+    QCOMPARE(prompts::ShownTexts(), (QStringList{"The default profile cannot be deleted.", "Please select a profile name.",
+                                                 "Please select a profile name."}));
+    QCOMPARE(profiles.Count(), 2);
   }
 
   void exportWritesTheSelectedProfiles() {
