@@ -77,6 +77,7 @@ bool DataProfileList::Remove(int id) {
 int ProfileNameProblem(const QString& name, const DataProfileList* list) {
   if (name.isEmpty()) return strings::kEnterProfileName;
   if (name.size() > kMaxProfileNameLength) return strings::kProfileNameTooLong;
+  if (name.contains(QLatin1Char(','))) return strings::kProfileNameHasComma;
   if (list && list->ContainsName(name)) return strings::kProfileNameExists;
   return 0;
 }

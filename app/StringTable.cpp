@@ -31,6 +31,7 @@ const QHash<int, const char*>& Table() {
       {kSelectProfileToExport, "Please select at least one profile to export."},
       {kSelectProfileToImport, "Please select at least one profile to import."},
       {kProfileRenamePrompt, "A profile with this name already exists.\nPlease enter a new name:"},
+      {kProfileNameHasComma, "A profile name cannot contain a comma.  Please enter a new name."},
       {kDocumentTemplate, "Verdalon\n\nVerda\n\n\nVerdalon.Document\nVerda Document"},
       {kIdleStatus, "Ready"},
       {cmd::kTranslate, "Invoke the Vexlor-Quand file translator.\nFile Translator"},

@@ -23,6 +23,8 @@ inline constexpr int kSelectOutputFile = 61706;
 inline constexpr int kSelectProfileToExport = 61707;
 inline constexpr int kSelectProfileToImport = 61708;
 inline constexpr int kProfileRenamePrompt = 61709;
+// A comma would end the name in the profile's stored text and shift its option words.
+inline constexpr int kProfileNameHasComma = 61710;
 
 // Document template string of the single-document template.
 inline constexpr int kDocumentTemplate = 120;

@@ -76,6 +76,7 @@ class DataProfileListTest : public QObject {
     QTest::newRow("existing") << QStringLiteral("Test") << strings::kProfileNameExists;
     QTest::newRow("other case") << QStringLiteral("test") << 0;
     QTest::newRow("default name") << QStringLiteral("<default>") << strings::kProfileNameExists;
+    QTest::newRow("comma") << QStringLiteral("a,b") << strings::kProfileNameHasComma;
   }
 
   void nameRules() {
