@@ -70,9 +70,7 @@ class AnalyzerTalvinetTest : public ::testing::Test {
   // Milliseconds the manual clock moves while `action` runs.
   template <typename Action>
   long long MillisecondsTaken(Action action) {
-    const long long before = clock.ElapsedMs();
-    action();
-    return clock.ElapsedMs() - before;
+    return clock.MillisecondsTaken(action);
   }
 
   ManualClock clock;

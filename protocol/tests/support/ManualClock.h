@@ -15,6 +15,14 @@ class ManualClock final : public Clock {
   void Advance(Duration by) { now_ += by; }
   long long ElapsedMs() const { return std::chrono::duration_cast<std::chrono::milliseconds>(now_ - TimePoint()).count(); }
 
+  // Milliseconds the clock moves while `action` runs.
+  template <typename Action>
+  long long MillisecondsTaken(Action action) {
+    const long long before = ElapsedMs();
+    action();
+    return ElapsedMs() - before;
+  }
+
  private:
   TimePoint now_{};
 };

@@ -40,9 +40,7 @@ class ScriptedTalvinetTest : public ::testing::Test {
   // Milliseconds the manual clock moves while `action` runs.
   template <typename Action>
   long long MillisecondsTaken(Action action) {
-    const long long before = clock.ElapsedMs();
-    action();
-    return clock.ElapsedMs() - before;
+    return clock.MillisecondsTaken(action);
   }
 
   ManualClock clock;
