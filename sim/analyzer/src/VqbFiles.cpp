@@ -10,6 +10,8 @@ namespace {
 constexpr std::size_t kUnitBytes = 256;
 constexpr std::size_t kHeaderBytes = 36;
 constexpr std::size_t kBlockMaskOffset = 8;
+constexpr std::size_t kDataLengthOffset = 4;
+constexpr int kSpectralDataBit = 13;
 
 uint16_t U16At(const std::vector<uint8_t>& bytes, std::size_t offset) {
   return static_cast<uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
@@ -30,7 +32,9 @@ std::size_t RecordSpan(const std::vector<uint8_t>& dataArea) {
   for (int bit = 0; bit < 16; ++bit) {
     if ((mask & (1u << bit)) == 0) continue;
     if (offset + 2 > dataArea.size()) return dataArea.size();
-    const std::size_t length = U16At(dataArea, offset);
+    const std::size_t length = bit == kSpectralDataBit
+                                   ? U16At(dataArea, kDataLengthOffset) + (std::size_t{U16At(dataArea, kDataLengthOffset + 2)} << 16)
+                                   : U16At(dataArea, offset);
     if (length < 2 || offset + length > dataArea.size()) return dataArea.size();
     offset += length;
   }

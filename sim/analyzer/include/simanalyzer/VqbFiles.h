@@ -12,8 +12,9 @@
 
 namespace simanalyzer {
 
-// The bytes a record's blocks span, found by walking its block mask; the whole
-// data area when the blocks do not fit in it.
+// The bytes a record's blocks span, found by walking its block mask. The
+// spectral data block has no length field: it spans the prefix's data length.
+// The whole data area when the blocks do not fit in it.
 std::size_t RecordSpan(const std::vector<uint8_t>& dataArea);
 
 struct LoadedFile {
