@@ -5,7 +5,7 @@
 #include "simanalyzer/VqbFiles.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
+  if (argc != 2 || argv[1][0] == '-') {
     std::fprintf(stderr, "usage: make-demo-vqb OUTPUT.vqb\n");
     return 2;
   }
