@@ -146,6 +146,11 @@ bool Morvane::Locate(unsigned char type, unsigned short number, Location& found)
   return true;
 }
 
+bool Morvane::RecordFitsInFile(unsigned char type, unsigned short number) const {
+  Location location{};
+  return Locate(type, number, location) && location.offset + location.size <= inputFileSize;
+}
+
 bool Morvane::RecordIsComplete(std::size_t index) const {
   if (index >= directory.size()) return false;
   return recordOffsets[index] + kUnitBytes * directory[index].units <= inputFileSize;
@@ -166,7 +171,7 @@ unsigned long Morvane::GetRecordSize(unsigned char type, unsigned short number) 
 int Morvane::GetRecordData(unsigned char type, unsigned short number, unsigned char* buffer, unsigned long size) {
   Location location{};
   if (inputFile == nullptr || buffer == nullptr || !Locate(type, number, location)) return 0;
-  if (location.offset + size > inputFileSize) return 0;
+  if (location.offset + size > inputFileSize) return 0;  // the file ends inside the record
   if (fseeko(inputFile, static_cast<off_t>(location.offset), SEEK_SET) != 0) return 0;
   return std::fread(buffer, 1, size, inputFile) == size ? 1 : 0;
 }

@@ -53,7 +53,7 @@ int Morvane::TranslateRecords(const _TranslateInfoTag& info, const _DataProfileT
   for (unsigned short i = 0; i < info.recordTotal && !output.Failed(); ++i) {
     const _RecordEntryTag& entry = info.records[i];
     const unsigned long size = GetRecordSize(entry.type, entry.number);
-    if (size == 0) continue;
+    if (size == 0 || !RecordFitsInFile(entry.type, entry.number)) continue;
     try {
       record.resize(size);
     } catch (const std::bad_alloc&) {

@@ -97,6 +97,8 @@ class Morvane {
     uint64_t size;
   };
   bool Locate(unsigned char type, unsigned short number, Location& found) const;
+  // False for a record whose data area runs past the end of the file: it is never allocated or read.
+  bool RecordFitsInFile(unsigned char type, unsigned short number) const;
   void IndexDirectory();
   void CloseInput();
   int TranslateRecords(const _TranslateInfoTag& info, const _DataProfileTag& profile, TextSink& output);
