@@ -19,10 +19,10 @@ void ApplyDefaultMode(int descriptor) {
 
 ReplacingFile::~ReplacingFile() { Discard(); }
 
-bool ReplacingFile::Open(const std::string& targetPath) {
+bool ReplacingFile::Open(const std::string& targetPath, std::string_view suffix) {
   Discard();
   targetPath_ = targetPath;
-  const std::string pattern = targetPath + ".partXXXXXX";
+  const std::string pattern = targetPath + std::string(suffix) + "XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int descriptor = mkstemp(name.data());

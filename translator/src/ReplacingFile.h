@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 class ReplacingFile {
  public:
@@ -13,7 +14,8 @@ class ReplacingFile {
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-  bool Open(const std::string& targetPath);
+  // The temporary file is named by the target path, `suffix` and a unique tail.
+  bool Open(const std::string& targetPath, std::string_view suffix = ".part");
   std::FILE* Stream() const { return stream_; }
   // Flushes, closes and moves the file into place; false when any of that failed.
   bool Commit();

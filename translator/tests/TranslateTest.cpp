@@ -1,14 +1,13 @@
 // The translation driver: requests, banners, preamble, skipped records, and
 // output files that are written whole or not at all.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "FullDisk.h"
 #include "TempDir.h"
 #include "VqbBuilder.h"
 #include "morvane/Morvane.h"
@@ -149,17 +148,8 @@ TEST_F(TranslateTest, AFullDiskFailsAndKeepsTheOldOutput) {
   std::vector<_RecordEntryTag> records(2000, _RecordEntryTag{2, 1, ""});
   _TranslateInfoTag info = Request(records);
 
-  // Writes beyond 4 KiB fail as on a full disk.
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   Morvane translator;
-  const int result = translator.Translate(&info);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
+  const int result = WithFullDisk(4096, [&] { return translator.Translate(&info); });
 
   EXPECT_EQ(result, 0);
   EXPECT_EQ(ReadFileText(output), "oooooooooo");
