@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "DataFile.h"
 #include "morvane/DataProfileText.h"
+#include "morvane/Rearrange.h"
 
 namespace verda {
 namespace {
@@ -73,6 +74,11 @@ int RunTranslate(std::vector<std::string> arguments) {
   info.blockSelect = blockSelect;
   Morvane translator;
   if (!translator.Translate(&info)) return Fail(kExitFailure, output + ": cannot be written");
+  // Only a profile the user gave can ask for the rearrangement, as in the translation dialog.
+  const _DataProfileTag* chosenProfile = profiles.empty() ? nullptr : &profile;
+  if (morvane::WantsRearrangedOutput(translator.ABlockDecoded(), chosenProfile) && !morvane::RearrangeOutput(output)) {
+    return Fail(kExitFailure, output + ": cannot be rearranged; left as translated");
+  }
   return kExitSuccess;
 }
 
@@ -87,7 +93,13 @@ extern const Subcommand kTranslateCommand = {
     "                        (default: every record in directory order)\n"
     "  --blocks MASK         decimal or 0x-hex mask of the blocks to write\n"
     "                        (default 0x0080: the blocks each record holds)\n\n"
-    "The output is written whole or not at all; an existing file is replaced.",
+    "The output is written whole or not at all; an existing file is replaced.\n\n"
+    "When an autostore block was translated and the --profile given has bit 1\n"
+    "(value 2) of its autostore word (word 9) set, the table after the line\n"
+    "\"Data Follows\" is then rearranged: each of its columns becomes a row, so\n"
+    "that the frequencies run down the rows. Without --profile nothing is\n"
+    "rearranged. A rearrangement that cannot be written leaves the translated\n"
+    "file as it was and exits with status 1.",
     RunTranslate};
 
 }  // namespace verda
