@@ -4,10 +4,10 @@
 #include <array>
 #include <cstring>
 
-#include "manager/SendCommandRules.h"
-
 namespace {
 constexpr int kFirmwareRoom = 16;
+// Room for the reply of one generic command or query.
+constexpr int kGenericResultSize = 4096;
 }  // namespace
 
 std::unique_ptr<AnalyzerLink> MakeAnalyzerLink() { return std::make_unique<TalvinetLink>(); }

@@ -5,7 +5,6 @@
 #include <QStringList>
 
 inline constexpr int kMaxCommandText = 127;
-inline constexpr int kGenericResultSize = 4096;
 
 // The typed text as it is sent: at most 127 characters, upper case.
 QString CommandTextFromInput(const QString& typed);
