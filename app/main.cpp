@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "CVerdalonApp.h"
+#include "shell/CVerdalonApp.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -19,10 +19,10 @@
 #include <functional>
 #include <vector>
 
-#include "CFileTree.h"
-#include "CVQBDataView.h"
-#include "CVerdalonApp.h"
-#include "TreeImages.h"
+#include "browser/CFileTree.h"
+#include "browser/CVQBDataView.h"
+#include "browser/TreeImages.h"
+#include "shell/CVerdalonApp.h"
 #include "VqbBuilder.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "AppTestEnvironment.h"
+#include "tests/support/AppTestEnvironment.h"
 
 #include <QSettings>
 
-#include "SettingsKeys.h"
-#include "UserPrompts.h"
+#include "common/SettingsKeys.h"
+#include "common/UserPrompts.h"
 
 void ResetAppTestEnvironment() {
   QSettings store(QString::fromLatin1(settings::kOrganisation), QString::fromLatin1(settings::kApplication));

@@ -1,4 +1,4 @@
-#include "FakeAnalyzerLink.h"
+#include "tests/support/FakeAnalyzerLink.h"
 
 #include <QFile>
 

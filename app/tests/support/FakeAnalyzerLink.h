@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "AnalyzerLink.h"
+#include "link/AnalyzerLink.h"
 
 struct FakeMemoryRecord {
   int type = 0;

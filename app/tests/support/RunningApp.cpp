@@ -1,8 +1,8 @@
-#include "RunningApp.h"
+#include "tests/support/RunningApp.h"
 
-#include "AppTestEnvironment.h"
-#include "CMainFrame.h"
-#include "ModalDriver.h"
+#include "shell/CMainFrame.h"
+#include "tests/support/AppTestEnvironment.h"
+#include "tests/support/ModalDriver.h"
 
 bool RunningApp::Start() {
   ResetAppTestEnvironment();

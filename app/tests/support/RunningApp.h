@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "CVerdalonApp.h"
-#include "FakeAnalyzerLink.h"
+#include "shell/CVerdalonApp.h"
+#include "tests/support/FakeAnalyzerLink.h"
 
 class CMainFrame;
 

@@ -1,10 +1,10 @@
-#include "TreeTestData.h"
+#include "tests/support/TreeTestData.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "CVerdalonApp.h"
-#include "RecordPreview.h"
+#include "browser/RecordPreview.h"
+#include "shell/CVerdalonApp.h"
 #include "VqbBuilder.h"
 
 namespace treetest {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QTreeWidgetItem>
 
-#include "FakeAnalyzerLink.h"
+#include "tests/support/FakeAnalyzerLink.h"
 
 class CFileTree;
 

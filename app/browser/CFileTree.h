@@ -1,0 +1,115 @@
+// The left pane: the computer's binary data files and, while connected, the
+// analyzer's memory files, each down to its records and their blocks. Items
+// are listed when expanded, again at every expansion; selecting a record or
+// a block previews it in the right pane.
+#pragma once
+
+#include <QIcon>
+#include <QTreeWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "browser/ComputerDrives.h"
+
+struct _DataBlocksTag;
+class AnalyzerLink;
+class CVQBDataView;
+class CVerdalonApp;
+class PreviewFiles;
+class QAction;
+class QMenu;
+
+class CFileTree : public QTreeWidget {
+  Q_OBJECT
+
+ public:
+  // Item data roles: the data word and the two image indices.
+  static constexpr int kDataWordRole = Qt::UserRole;
+  static constexpr int kImageRole = Qt::UserRole + 1;
+  static constexpr int kSelectedImageRole = Qt::UserRole + 2;
+
+  explicit CFileTree(QWidget* parent = nullptr);
+  ~CFileTree() override;
+
+  void ShowAnalyzerRoot();
+  void HideAnalyzerRoot();
+  QTreeWidgetItem* AnalyzerRoot() const { return m_analyzerRoot; }
+  QTreeWidgetItem* ComputerRoot() const { return m_computerRoot; }
+
+  // The kind of the selected item, 0 when nothing is selected.
+  int GetSelectedKind() const;
+  QTreeWidgetItem* SelectedItem() const { return m_selectedItem; }
+  // The selected item's text (for a memory file, its name on the analyzer).
+  QString SelectedText() const;
+  static std::uint32_t DataWord(const QTreeWidgetItem* item);
+  static int Kind(const QTreeWidgetItem* item);
+
+  // The full path of a drive, folder or computer file; a memory file's name.
+  QString GetItemPath(const QTreeWidgetItem* item) const;
+  // The file that holds a record or block: memory-file name or full path.
+  QString GetFilePathOfItem(const QTreeWidgetItem* item) const;
+  // The file of the record last previewed.
+  const QString& PreviewPath() const { return m_previewPath; }
+
+  // The private folder of the preview's temporary files; empty before the first preview.
+  QString PreviewFolder() const;
+  // Reads the translated text of a preview into the right pane.
+  bool ShowPreviewText();
+
+  // Where the panes and commands come from; the main frame sets them.
+  void SetDataView(CVQBDataView* view) { m_dataView = view; }
+  void SetCommandActions(const std::function<QAction*(int)>& actionOf);
+  // Replaces the computer's mount points, for tests and benchmarks.
+  void SetDriveLister(std::function<std::vector<ComputerDrive>()> lister) { m_listDrives = std::move(lister); }
+  QMenu* ContextMenu() const { return m_contextMenu; }
+
+ signals:
+  void SelectionKindChanged();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  QTreeWidgetItem* AddRoot(const QString& text, int kind, int image, int position);
+  // A child with its data word and images; a placeholder below it when it can have children.
+  QTreeWidgetItem* NewItem(const QString& text, std::uint32_t dataWord, int image, int selectedImage,
+                           bool withPlaceholder) const;
+  void AppendChild(QTreeWidgetItem* parent, const QString& text, std::uint32_t dataWord, int image,
+                   bool withPlaceholder) const;
+  void DeleteChildren(QTreeWidgetItem* item);
+  // Clears the current item, without a selection change, when it lies inside `subtree`.
+  void LeaveSubtree(const QTreeWidgetItem* subtree);
+  void SelectRecordedItem();
+
+  void OnItemExpanded(QTreeWidgetItem* item);
+  void OnCurrentItemChanged(QTreeWidgetItem* current);
+
+  // Listing by kind (CFileTreeListing.cpp).
+  void ListChildren(QTreeWidgetItem* item);
+  void ListDrives(QTreeWidgetItem* root);
+  void ListFolder(QTreeWidgetItem* folder);
+  void ListMemoryFiles(QTreeWidgetItem* root, AnalyzerLink& link);
+  void ListMemoryFileRecords(QTreeWidgetItem* file, AnalyzerLink& link);
+  void ListComputerFileRecords(QTreeWidgetItem* file);
+  void ListMemoryRecordBlocks(QTreeWidgetItem* record, AnalyzerLink& link);
+  void ListComputerRecordBlocks(QTreeWidgetItem* record);
+  void AppendBlocks(QTreeWidgetItem* record, const _DataBlocksTag& blocks, int kind) const;
+
+  // The record preview (CFileTreePreview.cpp).
+  void PreviewItem(QTreeWidgetItem* item);
+  void PreviewMemoryRecord(CVerdalonApp& app, int type, int number, unsigned short blockSelect);
+  void PreviewComputerRecord(CVerdalonApp& app, int type, int number, unsigned short blockSelect);
+  PreviewFiles* Files();
+
+  QTreeWidgetItem* m_selectedItem = nullptr;
+  QString m_previewPath;
+  std::vector<QIcon> m_images;
+  QTreeWidgetItem* m_analyzerRoot = nullptr;
+  QTreeWidgetItem* m_computerRoot = nullptr;
+  CVQBDataView* m_dataView = nullptr;
+  QMenu* m_contextMenu = nullptr;
+  std::function<std::vector<ComputerDrive>()> m_listDrives = ListComputerDrives;
+  std::unique_ptr<PreviewFiles> m_previewFiles;
+};

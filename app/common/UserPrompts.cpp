@@ -1,0 +1,103 @@
+#include "common/UserPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QQueue>
+
+#include "common/StringTable.h"
+
+namespace prompts {
+namespace {
+
+struct Script {
+  bool active = false;
+  QQueue<Answer> answers;
+  QQueue<QString> fileNames;
+  QStringList shown;
+};
+
+Script& TheScript() {
+  static Script script;
+  return script;
+}
+
+// "Name (*.x)|*.x|All (*.*)|*.*||" becomes the ";;"-separated form of Qt.
+QString QtFilter(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+  QStringList names;
+  for (qsizetype i = 0; i < parts.size(); i += 2) names << parts[i];
+  return names.join(QLatin1String(";;"));
+}
+
+QString ScriptedFileName() {
+  Script& script = TheScript();
+  return script.fileNames.isEmpty() ? QString() : script.fileNames.dequeue();
+}
+
+QString WithSuffix(QString fileName, const QString& suffix) {
+  const QString bare = QString(suffix).remove(QLatin1String("*.")).remove(QLatin1Char('.'));
+  if (!fileName.isEmpty() && !bare.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
+    fileName += QLatin1Char('.') + bare;
+  return fileName;
+}
+
+QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, request.caption, request.startPath, QtFilter(request.filter));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(QString(request.defaultSuffix).remove(QLatin1String("*.")));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+Answer Show(QWidget* parent, const QString& text, Icon icon) {
+  Script& script = TheScript();
+  if (script.active) {
+    script.shown << text;
+    if (icon != Icon::Question) return Answer::Ok;
+    return script.answers.isEmpty() ? Answer::No : script.answers.dequeue();
+  }
+  const QString title = QStringLiteral("Verdalon");
+  switch (icon) {
+    case Icon::Warning:
+      QMessageBox::warning(parent, title, text);
+      return Answer::Ok;
+    case Icon::Information:
+      QMessageBox::information(parent, title, text);
+      return Answer::Ok;
+    case Icon::Question:
+      return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
+                 ? Answer::Yes
+                 : Answer::No;
+  }
+  return Answer::Ok;
+}
+
+Answer ShowMessage(QWidget* parent, int messageId, Icon icon) {
+  return Show(parent, strings::LoadString(messageId), icon);
+}
+
+QString SaveFileName(QWidget* parent, const FileDialogRequest& request) {
+  if (TheScript().active) return WithSuffix(ScriptedFileName(), request.defaultSuffix);
+  return RunFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+QString OpenFileName(QWidget* parent, const FileDialogRequest& request) {
+  if (TheScript().active) return ScriptedFileName();
+  return RunFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+void SetScripted(bool scripted) {
+  Script& script = TheScript();
+  script = Script{};
+  script.active = scripted;
+}
+
+void QueueAnswer(Answer answer) { TheScript().answers.enqueue(answer); }
+void QueueFileName(const QString& fileName) { TheScript().fileNames.enqueue(fileName); }
+QStringList ShownTexts() { return TheScript().shown; }
+void ClearLog() { TheScript().shown.clear(); }
+
+}  // namespace prompts

@@ -1,0 +1,89 @@
+#include "connect/CConnectDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CConnectDlg::CConnectDlg(settings::Store& store, QWidget* parent)
+    : QDialog(parent), loaded(ReadConnectionChoice(store)) {
+  setObjectName(QStringLiteral("connectDialog"));
+  setWindowTitle(QStringLiteral("Connect"));
+  for (const ListEntry& port : ComPorts()) comDevices << ReadComDevice(store, port.value);
+
+  instrument = AddList("Instrument", InstrumentModels(), loaded.instrument);
+  comPort = AddList("ComPort", ComPorts(), loaded.comPort);
+  baudRate = AddList("BaudRate", BaudRates(), loaded.baudRate);
+  parallelPortAddress = AddList("ParallelPortAddress", ParallelPortAddresses(), loaded.parallelPortAddress);
+  comDevice = new QLineEdit(this);
+  comDevice->setObjectName(QStringLiteral("ComDevice"));
+  comDevice->setToolTip(QStringLiteral("Device file of the chosen COM port"));
+
+  auto* group = new QGroupBox(QStringLiteral("Connection Parameters"), this);
+  auto* form = new QFormLayout(group);
+  form->addRow(QStringLiteral("Instrument"), instrument);
+  auto* portRow = new QHBoxLayout;
+  portRow->addWidget(comPort);
+  portRow->addWidget(comDevice, 1);
+  form->addRow(QStringLiteral("Com Port"), portRow);
+  form->addRow(QStringLiteral("Baud Rate"), baudRate);
+  form->addRow(QStringLiteral("Parallel Port Address"), parallelPortAddress);
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* connectButton = buttons->addButton(QStringLiteral("&Connect"), QDialogButtonBox::AcceptRole);
+  connectButton->setObjectName(QStringLiteral("connectButton"));
+  connectButton->setDefault(true);
+  buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(group);
+  layout->addWidget(buttons);
+
+  connect(instrument, &QComboBox::currentIndexChanged, this, &CConnectDlg::ApplyEnablingRule);
+  connect(comPort, &QComboBox::currentIndexChanged, this, &CConnectDlg::ShowDeviceOfSelectedPort);
+  ShowDeviceOfSelectedPort();
+  ApplyEnablingRule();
+}
+
+QComboBox* CConnectDlg::AddList(const char* objectName, const std::vector<ListEntry>& entries, int loadedValue) {
+  auto* list = new QComboBox(this);
+  list->setObjectName(QLatin1String(objectName));
+  for (const ListEntry& entry : entries) list->addItem(QString::fromLatin1(entry.text), entry.value);
+  list->setCurrentIndex(std::max(0, list->findData(loadedValue)));
+  return list;
+}
+
+void CConnectDlg::ApplyEnablingRule() {
+  const bool parallel = IsParallelModel(instrument->currentData().toInt());
+  parallelPortAddress->setEnabled(parallel);
+  comPort->setEnabled(!parallel);
+  baudRate->setEnabled(!parallel);
+  comDevice->setEnabled(!parallel);
+}
+
+void CConnectDlg::ShowDeviceOfSelectedPort() {
+  // Keep an edit made for the port shown before, so switching back finds it.
+  if (shownDevicePort > 0) comDevices[shownDevicePort - 1] = comDevice->text();
+  shownDevicePort = comPort->currentData().toInt();
+  comDevice->setText(comDevices.value(shownDevicePort - 1));
+}
+
+ConnectionChoice CConnectDlg::Choice() const {
+  auto selected = [](const QComboBox* list, int fallback) {
+    return list->currentIndex() < 0 ? fallback : list->currentData().toInt();
+  };
+  ConnectionChoice choice;
+  choice.instrument = selected(instrument, loaded.instrument);
+  choice.comPort = selected(comPort, loaded.comPort);
+  choice.baudRate = selected(baudRate, loaded.baudRate);
+  choice.parallelPortAddress = selected(parallelPortAddress, loaded.parallelPortAddress);
+  choice.comDevice = comDevice->text().trimmed();
+  if (choice.comDevice.isEmpty()) choice.comDevice = DefaultComDevice(choice.comPort);
+  return choice;
+}

@@ -1,0 +1,31 @@
+// The program's analyzer link over the protocol library's one Talvinet object.
+#pragma once
+
+#include "link/AnalyzerLink.h"
+#include "talvinet/Talvinet.h"
+
+class TalvinetLink final : public AnalyzerLink {
+ public:
+  bool OpenConnection(const SerialLinkRequest& request) override;
+  void InitParallelPort(int address, int useDriver) override;
+  bool CloseConnection() override;
+  bool InitHardwareInfo() override;
+  QString GetFirmwareVersion() override;
+  bool SendGenericCommand(const QByteArray& text, QByteArray& result) override;
+  bool SetRemoteMode() override;
+  bool SetLocalMode() override;
+  bool GetMemoryFileCount(int& count, int remote) override;
+  bool GetFiles(int count, QStringList& names) override;
+  bool SetCurrentFile(const QString& name, int remote) override;
+  bool GetRecordCount(int& count, int remote) override;
+  bool GetRecords(int count, std::vector<AnalyzerRecordEntry>& records) override;
+  bool GetRecordSize(int type, int number, int& size, int remote) override;
+  bool GetRecordData(int type, int number, int size, QByteArray& data, int remote) override;
+  bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
+                             int number) override;
+
+  Talvinet& Protocol() { return m_comm; }
+
+ private:
+  Talvinet m_comm;
+};

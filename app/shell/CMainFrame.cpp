@@ -1,0 +1,262 @@
+#include "shell/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "browser/CFileTree.h"
+#include "browser/CVQBDataView.h"
+#include "commands/CommandIds.h"
+#include "commands/MenuLayout.h"
+#include "common/StringTable.h"
+#include "connect/CConnectDlg.h"
+#include "manager/CInstrumentManagerDlg.h"
+#include "manager/CSendCommandDlg.h"
+#include "profiles/CPropSheetDataProfiles.h"
+#include "shell/Artwork.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CVerdalonApp.h"
+#include "shell/WindowPlacement.h"
+
+namespace {
+constexpr int kMinimumPaneWidth = 10;
+}  // namespace
+
+CMainFrame::CMainFrame(CVerdalonApp& application) : app(application) {
+  setObjectName(QStringLiteral("mainFrame"));
+  setWindowTitle(QStringLiteral("Verdalon"));
+  settings::Store store;
+  windowRect = ReadWindowRect(store);
+  CreateActions();
+  CreateMenus();
+  CreateToolbar();
+  CreateStatusBar();
+  CreatePanes();
+  PlaceWindow();
+  UpdateCommandUI();
+}
+
+CMainFrame::~CMainFrame() {
+  if (isVisible()) windowRect = geometry();
+  settings::Store store;
+  WriteWindowRect(store, windowRect);
+}
+
+void CMainFrame::CreateActions() {
+  auto makeAction = [this](int id, const QString& text) {
+    QAction* action = actions.value(id);
+    if (!action) {
+      action = new QAction(text, this);
+      action->setObjectName(QStringLiteral("command_%1").arg(id));
+      action->setData(id);
+      action->setStatusTip(strings::StatusPrompt(id));
+      action->setToolTip(strings::ToolTipPrompt(id));
+      connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+      actions.insert(id, action);
+      addAction(action);
+    }
+    return action;
+  };
+  for (const cmd::Menu& menu : cmd::MenuBar()) {
+    for (const cmd::MenuItem& item : menu.items) {
+      if (item.id != cmd::kSeparator) makeAction(item.id, QString::fromLatin1(item.text));
+    }
+  }
+  for (const cmd::Accelerator& accelerator : cmd::Accelerators()) {
+    QAction* action = makeAction(accelerator.id, QString());
+    action->setShortcuts(action->shortcuts() << accelerator.keys);
+  }
+  for (int id : {cmd::kViewToolbar, cmd::kViewStatusBar}) {
+    actions[id]->setCheckable(true);
+    actions[id]->setChecked(true);
+  }
+  for (int id : {cmd::kRecord, cmd::kPlayback}) actions[id]->setCheckable(true);
+}
+
+void CMainFrame::CreateMenus() {
+  for (const cmd::Menu& menu : cmd::MenuBar()) {
+    QMenu* bar = menuBar()->addMenu(QString::fromLatin1(menu.title));
+    bar->setObjectName(QStringLiteral("menu_%1").arg(QString::fromLatin1(menu.title).remove(QLatin1Char('&'))));
+    connect(bar, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    for (const cmd::MenuItem& item : menu.items) {
+      if (item.id == cmd::kSeparator) {
+        bar->addSeparator();
+      } else {
+        bar->addAction(actions[item.id]);
+      }
+    }
+  }
+}
+
+void CMainFrame::CreateToolbar() {
+  toolbar = addToolBar(QStringLiteral("Standard"));
+  toolbar->setObjectName(QStringLiteral("toolbar"));
+  toolbar->setIconSize(QSize(artwork::kToolbarImageWidth, artwork::kToolbarImageHeight));
+  for (int id : cmd::ToolbarButtons()) {
+    if (id == cmd::kSeparator) {
+      toolbar->addSeparator();
+      continue;
+    }
+    actions[id]->setIcon(artwork::ToolbarIcon(id));
+    toolbar->addAction(actions[id]);
+  }
+}
+
+void CMainFrame::CreateStatusBar() {
+  statusBar()->setObjectName(QStringLiteral("statusBar"));
+  idleText = new QLabel(strings::LoadString(strings::kIdleStatus), this);
+  idleText->setObjectName(QStringLiteral("idleStatusText"));
+  statusBar()->addWidget(idleText, 1);
+  for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+    auto* pane = new QLabel(this);
+    pane->setObjectName(QStringLiteral("indicator_%1").arg(QLatin1String(indicator)));
+    pane->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1String(indicator)) + 8);
+    statusBar()->addPermanentWidget(pane);
+  }
+}
+
+void CMainFrame::CreatePanes() {
+  splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->setObjectName(QStringLiteral("splitter"));
+  splitter->setChildrenCollapsible(false);
+  tree = new CFileTree(splitter);
+  view = new CVQBDataView(splitter);
+  for (QWidget* pane : {static_cast<QWidget*>(tree), static_cast<QWidget*>(view)}) pane->setMinimumWidth(kMinimumPaneWidth);
+  setCentralWidget(splitter);
+  tree->SetDataView(view);
+  tree->SetCommandActions([this](int id) { return actions.value(id); });
+  connect(tree->ContextMenu(), &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+  connect(tree, &CFileTree::SelectionKindChanged, this, &CMainFrame::UpdateCommandUI);
+}
+
+void CMainFrame::PlaceWindow() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect placed = InitialWindowRect(windowRect, screen ? screen->availableGeometry() : QRect());
+  setGeometry(placed);
+  const int width = placed.width();
+  splitter->setSizes({width / 4, width / 2});
+}
+
+cmd::CommandState CMainFrame::CurrentCommandState() const {
+  cmd::CommandState state;
+  state.connected = app.m_connected == 1;
+  if (tree) state.selectedKind = tree->GetSelectedKind();
+  state.waveOutputExists = waveOutputExists;
+  state.recording = recording == 1;
+  state.playing = playing == 1;
+  return state;
+}
+
+void CMainFrame::UpdateCommandUI() {
+  const cmd::CommandState state = CurrentCommandState();
+  for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
+    it.value()->setEnabled(cmd::IsEnabled(it.key(), state));
+    if (it.key() == cmd::kRecord || it.key() == cmd::kPlayback) it.value()->setChecked(cmd::IsChecked(it.key(), state));
+  }
+  actions[cmd::kViewToolbar]->setChecked(!toolbar->isHidden());
+  actions[cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
+}
+
+void CMainFrame::OnCommand(int id) {
+  if (!cmd::IsEnabled(id, CurrentCommandState())) return;
+  switch (id) {
+    case cmd::kConnect:
+      OnConnect();
+      break;
+    case cmd::kDisconnect:
+      OnDisconnect();
+      break;
+    case cmd::kInstrumentManager:
+      OpenInstrumentManager();
+      break;
+    case cmd::kSendCommand:
+      OnSendCommand();
+      break;
+    case cmd::kDataProfiles:
+      OnDataProfiles();
+      break;
+    case cmd::kAbout:
+      OnAbout();
+      break;
+    case cmd::kExit:
+      close();
+      break;
+    case cmd::kViewToolbar:
+      toolbar->setVisible(toolbar->isHidden());
+      break;
+    case cmd::kViewStatusBar:
+      statusBar()->setVisible(statusBar()->isHidden());
+      break;
+    case cmd::kNextPane:
+      MoveFocusBetweenPanes(true);
+      break;
+    case cmd::kPreviousPane:
+      MoveFocusBetweenPanes(false);
+      break;
+    default:
+      // Commands whose windows belong to later work (translation, file
+      // operations, virtual panel, audio) and the document commands of a
+      // document that holds no data do nothing here.
+      break;
+  }
+  UpdateCommandUI();
+}
+
+void CMainFrame::MoveFocusBetweenPanes(bool forward) {
+  // With two panes the next and the previous pane are the same one.
+  const int next = tree->hasFocus() ? 1 : 0;
+  splitter->widget(next)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void CMainFrame::OnConnect() {
+  settings::Store store;
+  CConnectDlg dialog(store, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  RunConnect(app, store, dialog.Choice(), *this);
+}
+
+void CMainFrame::OnDisconnect() { RunDisconnect(app, *this); }
+
+void CMainFrame::OnSendCommand() {
+  if (app.m_connected != 1) return;
+  CSendCommandDlg dialog(*app.m_comm, this);
+  dialog.exec();
+}
+
+void CMainFrame::OnDataProfiles() {
+  CPropSheetDataProfiles sheet(app.m_profiles, this);
+  sheet.exec();
+}
+
+void CMainFrame::OnAbout() {
+  CAboutDlg dialog(this);
+  dialog.exec();
+}
+
+void CMainFrame::ShowAnalyzerRoot() { tree->ShowAnalyzerRoot(); }
+
+void CMainFrame::HideAnalyzerRoot() { tree->HideAnalyzerRoot(); }
+
+void CMainFrame::OpenInstrumentManager() {
+  CInstrumentManagerDlg sheet(this);
+  sheet.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  windowRect = geometry();
+  QMainWindow::closeEvent(event);
+}
+
+bool CMainFrame::event(QEvent* event) {
+  // The title is the program's name alone, whatever a window title change asks.
+  if (event->type() == QEvent::WindowTitleChange && windowTitle() != QLatin1String("Verdalon"))
+    setWindowTitle(QStringLiteral("Verdalon"));
+  return QMainWindow::event(event);
+}

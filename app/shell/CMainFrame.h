@@ -1,0 +1,74 @@
+// The main window: menus, toolbar, status bar and the two panes; the target
+// of every command, enabled from the connection flag and the tree's selection.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QRect>
+
+#include "commands/CommandTable.h"
+#include "connect/ConnectSequence.h"
+
+class CFileTree;
+class CVQBDataView;
+class CVerdalonApp;
+class QAction;
+class QLabel;
+class QSplitter;
+class QToolBar;
+
+class CMainFrame : public QMainWindow, public ConnectionHost {
+  Q_OBJECT
+
+ public:
+  explicit CMainFrame(CVerdalonApp& app);
+  ~CMainFrame() override;
+
+  // The action of command `id` (menu, toolbar or accelerator), or null.
+  QAction* Action(int id) const { return actions.value(id); }
+  CFileTree* FileTree() const { return tree; }
+  CVQBDataView* DataView() const { return view; }
+  QSplitter* Splitter() const { return splitter; }
+
+  cmd::CommandState CurrentCommandState() const;
+  // Applies the enabling rules to every action.
+  void UpdateCommandUI();
+  void OnCommand(int id);
+
+  // ConnectionHost
+  void ShowAnalyzerRoot() override;
+  void HideAnalyzerRoot() override;
+  void OpenInstrumentManager() override;
+  QWidget* DialogParent() override { return this; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolbar();
+  void CreateStatusBar();
+  void CreatePanes();
+  void PlaceWindow();
+  void MoveFocusBetweenPanes(bool forward);
+
+  void OnConnect();
+  void OnDisconnect();
+  void OnSendCommand();
+  void OnDataProfiles();
+  void OnAbout();
+
+  CVerdalonApp& app;
+  QHash<int, QAction*> actions;
+  QSplitter* splitter = nullptr;
+  CFileTree* tree = nullptr;
+  CVQBDataView* view = nullptr;
+  QToolBar* toolbar = nullptr;
+  QLabel* idleText = nullptr;
+  QRect windowRect;  // saved as "Window Pos" when the frame goes
+  bool waveOutputExists = false;
+  int recording = 0;
+  int playing = 0;
+};

@@ -1,0 +1,41 @@
+#include "shell/CVerdalonApp.h"
+
+#include <QPointer>
+
+#include "profiles/DataProfileStore.h"
+#include "shell/CMainFrame.h"
+#include "shell/CSplashWnd.h"
+
+namespace {
+CVerdalonApp* runningApp = nullptr;
+constexpr int kStartupPictureMilliseconds = 1500;
+}  // namespace
+
+CVerdalonApp::CVerdalonApp(std::unique_ptr<AnalyzerLink> link) : m_comm(std::move(link)) { runningApp = this; }
+
+CVerdalonApp::~CVerdalonApp() {
+  frame.reset();
+  if (runningApp == this) runningApp = nullptr;
+}
+
+CVerdalonApp* CVerdalonApp::Instance() { return runningApp; }
+
+bool CVerdalonApp::InitInstance(bool showStartupPicture) {
+  if (showStartupPicture) splash = CSplashWnd::ShowSplashScreen(kStartupPictureMilliseconds);
+  frame = std::make_unique<CMainFrame>(*this);
+  frame->show();
+  frame->repaint();
+  settings::Store store;
+  LoadDataProfiles(store, m_profiles);
+  return true;
+}
+
+int CVerdalonApp::ExitInstance() {
+  m_comm->CloseConnection();
+  m_connected = 0;
+  frame.reset();
+  settings::Store store;
+  StoreDataProfiles(store, m_profiles);
+  m_profiles.Reset();
+  return 0;
+}

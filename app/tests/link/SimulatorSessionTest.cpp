@@ -1,0 +1,141 @@
+// A whole session against the virtual analyzer over a pseudo-terminal, with
+// the real protocol library and the real clock.
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "browser/CFileTree.h"
+#include "browser/CVQBDataView.h"
+#include "commands/CommandIds.h"
+#include "common/UserPrompts.h"
+#include "link/TalvinetLink.h"
+#include "morvane/Morvane.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVerdalonApp.h"
+#include "simanalyzer/PtyAnalyzer.h"
+#include "tests/support/AppTestEnvironment.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/TreeTestData.h"
+#include "VqbBuilder.h"
+
+class SimulatorSessionTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Runs Connect for a Cedar on the serial port `device`; true when the
+  // Instrument Manager opened.
+  static bool Connect(CMainFrame& frame, const QString& device) {
+    bool managerOpened = false;
+    OnNextModal([&](QDialog* connect) {
+      connect->findChild<QComboBox*>(QStringLiteral("Instrument"))->setCurrentText(QStringLiteral("Cedar+ Serial"));
+      connect->findChild<QComboBox*>(QStringLiteral("ComPort"))->setCurrentIndex(1);
+      connect->findChild<QLineEdit*>(QStringLiteral("ComDevice"))->setText(device);
+      OnNextModal([&](QDialog* manager) {
+        managerOpened = true;
+        manager->accept();
+      });
+      connect->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+    });
+    frame.OnCommand(cmd::kConnect);
+    return managerOpened;
+  }
+
+ private slots:
+  void connectQueryAndDisconnect() {
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    const QString device = QString::fromStdString(analyzer.DevicePath());
+
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(app.InitInstance(false));
+    CMainFrame& frame = *app.MainFrame();
+
+    const bool managerOpened = Connect(frame, device);
+    QCOMPARE(prompts::ShownTexts(), QStringList());
+    QCOMPARE(app.m_connected, 1);
+    QVERIFY(managerOpened);
+    QVERIFY(frame.FileTree()->AnalyzerRoot() != nullptr);
+
+    QString commandCell;
+    QString resultCell;
+    OnNextModal([&](QDialog* send) {
+      send->findChild<QLineEdit*>(QStringLiteral("commandText"))->setText(QStringLiteral("qhs"));
+      send->findChild<QPushButton*>(QStringLiteral("sendButton"))->click();
+      auto* rows = send->findChild<QTreeWidget*>(QStringLiteral("resultList"));
+      if (rows->topLevelItemCount() > 0) {
+        commandCell = rows->topLevelItem(0)->text(0);
+        resultCell = rows->topLevelItem(0)->text(1);
+      }
+      send->accept();
+    });
+    frame.OnCommand(cmd::kSendCommand);
+    QCOMPARE(commandCell, QStringLiteral("QHS"));
+    QVERIFY(!resultCell.isEmpty());
+    QVERIFY(resultCell != QLatin1String("Error"));
+
+    frame.OnCommand(cmd::kDisconnect);
+    QCOMPARE(app.m_connected, 0);
+    settings::Store store;
+    QCOMPARE(store.ReadText("Connection", QStringLiteral("Com2Device"), QString()), device);
+    app.ExitInstance();
+    analyzer.Stop();
+    QVERIFY(!ModalDriverTimedOut());
+  }
+
+  void browseAndPreviewAnalyzerFiles() {
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    const QByteArray recordBytes = treetest::SpectrumRecordBytes();
+    const vqbtest::Bytes bytes(recordBytes.begin(), recordBytes.end());
+    analyzer.WithAnalyzer([&bytes](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
+      simanalyzer::MemoryFile file = simanalyzer::NewFile("TREETEST", 0);
+      file.records.push_back({1, bytes});
+      virtualAnalyzer.State().store.Memory().Put(file);
+    });
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(app.InitInstance(false));
+    CMainFrame& frame = *app.MainFrame();
+    QVERIFY(Connect(frame, QString::fromStdString(analyzer.DevicePath())));
+    CFileTree& tree = *frame.FileTree();
+
+    treetest::Expand(tree.AnalyzerRoot());
+    QTreeWidgetItem* file = treetest::Child(tree.AnalyzerRoot(), QStringLiteral("TREETEST"));
+    QVERIFY(file);
+    treetest::Expand(file);
+    // The analyzer's listing pads the type name to its 11 columns.
+    QCOMPARE(treetest::ChildTexts(file), QStringList{QStringLiteral("Normal      1")});
+    QTreeWidgetItem* record = file->child(0);
+    QCOMPARE(CFileTree::DataWord(record), 0x00010115u);
+    treetest::Expand(record);
+    QCOMPARE(treetest::ChildTexts(record), (QStringList{QStringLiteral("Prefix Block"), QStringLiteral("Main System Variables"),
+                                                        QStringLiteral("Spectral Data")}));
+    QCOMPARE(tree.currentItem(), record);
+
+    // Expanding selected the record, which previewed its copy.
+    QTemporaryDir local;
+    const QString path = local.filePath(QStringLiteral("LOCAL.VQB"));
+    vqbtest::VqbFileBuilder().Add(1, bytes).WriteTo(QFile::encodeName(path).toStdString());
+    QCOMPARE(frame.DataView()->Text(), treetest::ExpectedPreview(path, 1, 1, ALL_PRESENT_BLOCKS));
+    QVERIFY(QDir(tree.PreviewFolder()).entryList(QDir::Files).isEmpty());
+
+    frame.OnCommand(cmd::kDisconnect);
+    QCOMPARE(tree.AnalyzerRoot(), nullptr);
+    app.ExitInstance();
+    analyzer.Stop();
+    QVERIFY(!ModalDriverTimedOut());
+  }
+};
+
+QTEST_MAIN(SimulatorSessionTest)
+#include "SimulatorSessionTest.moc"
