@@ -5,6 +5,7 @@
 #include "blocks/D_BlockWriter.h"
 #include "blocks/M_BlockWriter.h"
 #include "blocks/P_BlockWriter.h"
+#include "blocks/S_BlockWriter.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ const std::array<BlockWriteFunction, 16> writers = {
     nullptr,  // 0x0200 I
     nullptr,  // 0x0400 Setup Variables
     nullptr,  // 0x0800 A
-    nullptr,  // 0x1000 S
+    &RunBlockWriter<S_BlockWriter>,  // 0x1000 S
     &RunBlockWriter<D_BlockWriter>,  // 0x2000 D
     nullptr,  // 0x4000 reserved
     nullptr,  // 0x8000 reserved
