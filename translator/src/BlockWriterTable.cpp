@@ -3,6 +3,7 @@
 #include <array>
 
 #include "blocks/D_BlockWriter.h"
+#include "blocks/I_BlockWriter.h"
 #include "blocks/M_BlockWriter.h"
 #include "blocks/P_BlockWriter.h"
 #include "blocks/S_BlockWriter.h"
@@ -20,7 +21,7 @@ const std::array<BlockWriteFunction, 16> writers = {
     nullptr,  // 0x0040 L
     nullptr,  // 0x0080 Setup Windows Variables
     nullptr,  // 0x0100 Windows Variables
-    nullptr,  // 0x0200 I
+    &RunBlockWriter<I_BlockWriter>,  // 0x0200 I
     nullptr,  // 0x0400 Setup Variables
     nullptr,  // 0x0800 A
     &RunBlockWriter<S_BlockWriter>,  // 0x1000 S
