@@ -5,6 +5,7 @@
 #include "blocks/D_BlockWriter.h"
 #include "blocks/I_BlockWriter.h"
 #include "blocks/M_BlockWriter.h"
+#include "blocks/N_BlockWriter.h"
 #include "blocks/P_BlockWriter.h"
 #include "blocks/S_BlockWriter.h"
 
@@ -13,7 +14,7 @@ namespace {
 // Indexed by mask bit. Bits 7, 8, 10, 14 and 15 never have a writer.
 const std::array<BlockWriteFunction, 16> writers = {
     &RunBlockWriter<P_BlockWriter>,  // 0x0001 P
-    nullptr,  // 0x0002 N
+    &RunBlockWriter<N_BlockWriter>,  // 0x0002 N
     &RunBlockWriter<M_BlockWriter>,  // 0x0004 M
     nullptr,  // 0x0008 TH
     nullptr,  // 0x0010 T
