@@ -4,6 +4,7 @@
 
 #include "blocks/D_BlockWriter.h"
 #include "blocks/I_BlockWriter.h"
+#include "blocks/LH_BlockWriter.h"
 #include "blocks/M_BlockWriter.h"
 #include "blocks/N_BlockWriter.h"
 #include "blocks/P_BlockWriter.h"
@@ -18,7 +19,7 @@ const std::array<BlockWriteFunction, 16> writers = {
     &RunBlockWriter<M_BlockWriter>,  // 0x0004 M
     nullptr,  // 0x0008 TH
     nullptr,  // 0x0010 T
-    nullptr,  // 0x0020 LH
+    &RunBlockWriter<LH_BlockWriter>,  // 0x0020 LH
     nullptr,  // 0x0040 L
     nullptr,  // 0x0080 Setup Windows Variables
     nullptr,  // 0x0100 Windows Variables
