@@ -5,6 +5,7 @@
 #include "blocks/D_BlockWriter.h"
 #include "blocks/I_BlockWriter.h"
 #include "blocks/LH_BlockWriter.h"
+#include "blocks/L_BlockWriter.h"
 #include "blocks/M_BlockWriter.h"
 #include "blocks/N_BlockWriter.h"
 #include "blocks/P_BlockWriter.h"
@@ -20,7 +21,7 @@ const std::array<BlockWriteFunction, 16> writers = {
     nullptr,  // 0x0008 TH
     nullptr,  // 0x0010 T
     &RunBlockWriter<LH_BlockWriter>,  // 0x0020 LH
-    nullptr,  // 0x0040 L
+    &RunBlockWriter<L_BlockWriter>,  // 0x0040 L
     nullptr,  // 0x0080 Setup Windows Variables
     nullptr,  // 0x0100 Windows Variables
     &RunBlockWriter<I_BlockWriter>,  // 0x0200 I
