@@ -10,6 +10,7 @@
 #include "blocks/N_BlockWriter.h"
 #include "blocks/P_BlockWriter.h"
 #include "blocks/S_BlockWriter.h"
+#include "blocks/TH_BlockWriter.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ const std::array<BlockWriteFunction, 16> writers = {
     &RunBlockWriter<P_BlockWriter>,  // 0x0001 P
     &RunBlockWriter<N_BlockWriter>,  // 0x0002 N
     &RunBlockWriter<M_BlockWriter>,  // 0x0004 M
-    nullptr,  // 0x0008 TH
+    &RunBlockWriter<TH_BlockWriter>,  // 0x0008 TH
     nullptr,  // 0x0010 T
     &RunBlockWriter<LH_BlockWriter>,  // 0x0020 LH
     &RunBlockWriter<L_BlockWriter>,  // 0x0040 L
