@@ -36,9 +36,8 @@ Bytes Record(const TraceSetup& s, std::optional<uint16_t> declared = {}) {
     w.U16(0xFFFF);
     for (std::size_t i = 0; i < 2 * s.windows; ++i) w.U16(500 + i);
   }
-  vqbtest::PrefixFields prefix;
-  prefix.flags[1] = (s.windows == 5 ? 0x10 : 0) | (s.distances ? 0x40 : 0);
-  return vqbtest::RecordBuilder(prefix).Block(TH_Block::kBit, w.Data(), declared).Build();
+  const auto flag35 = static_cast<uint8_t>((s.windows == 5 ? 0x10 : 0) | (s.distances ? 0x40 : 0));
+  return vqbtest::RecordBuilder(blocktest::Prefix(2, 0, flag35)).Block(TH_Block::kBit, w.Data(), declared).Build();
 }
 
 std::string Write(const Bytes& record) {

@@ -17,10 +17,11 @@ Bytes Record(uint8_t flag35, std::optional<uint16_t> declared = {}) {
   for (int i = 0; i < 32; ++i) w.U16(i);
   w.U16(7);
   if (flag35 != 0 && !declared) w.U16(9);
-  vqbtest::PrefixFields prefix;
-  prefix.flags[1] = flag35;
   // A statistics block follows, so that a block declared too short reads into it.
-  return vqbtest::RecordBuilder(prefix).Block(T_Block::kBit, w.Data(), declared).Block(0x0020, Bytes(19, 0)).Build();
+  return vqbtest::RecordBuilder(blocktest::Prefix(2, 0, flag35))
+      .Block(T_Block::kBit, w.Data(), declared)
+      .Block(0x0020, Bytes(19, 0))
+      .Build();
 }
 
 std::string Write(const Bytes& record) {
