@@ -1,14 +1,22 @@
-// Translation throughput and memory.
+// Translation against its floor, and memory.
 //
-// Input: a generated .VQB file of at least --megabytes MB (default 100) of
-// standard-mode spectrum records (prefix, main system variables and spectral
-// data blocks) of --bins bands (default 360, a 1/24-octave filter) and
-// 2^--channel-exponent channels (default 2); every record is translated under
-// the default profile (every option set).
-// Output: MB/s of input and of output, and the process's peak resident memory,
-// which must stay bounded by the largest record, not by the file.
+// Input: a generated .VQB file of at least --megabytes MB (default 100, at
+// most 65,535 records) of identical standard-mode records, each of them
+// either (--records spectrum, the default) a prefix, a main system variables
+// and a spectral data block of --bins bands (default 360, a 1/24-octave
+// filter) and 2^--channel-exponent channels (default 2), or (--records main)
+// the prefix and main system variables blocks alone; every record is
+// translated under the default profile (every option set).
+// Output: for each of --pairs runs (default 5), the time of the translation
+// and of the floor program (TranslationFloor.h) writing the same bytes from
+// the same file, measured one after the other under the same load, and the
+// floor's time as a fraction of the translation's: the translator's speed
+// as a fraction of the floor's. Then the median of these fractions, and the
+// process's peak resident memory, which must stay bounded by the largest
+// record and the record index, not by the file.
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,12 +26,18 @@
 #include <string>
 #include <vector>
 
+#include "TranslationFloor.h"
 #include "VqbBuilder.h"
 #include "morvane/Morvane.h"
 
 namespace {
 
 constexpr uint8_t kTwentyFourthOctave = 3;
+constexpr std::size_t kUnitBytes = 256;
+constexpr std::size_t kDirectoryStart = 38;  // header text and record count
+constexpr std::size_t kDirectoryEntry = 3;
+
+using Clock = std::chrono::steady_clock;
 
 long PeakResidentKilobytes() {
   rusage usage{};
@@ -31,20 +45,33 @@ long PeakResidentKilobytes() {
   return usage.ru_maxrss;
 }
 
+std::size_t Units(const vqbtest::Bytes& record) { return (record.size() + kUnitBytes - 1) / kUnitBytes; }
+
 // Streams the file to disk record by record, so generating it costs no memory.
-void WriteBenchFile(const std::string& path, std::size_t megabytes, const vqbtest::Bytes& record) {
-  const std::size_t units = (record.size() + 255) / 256;
-  const std::size_t count = std::min<std::size_t>(65535, (megabytes * 1000000 + units * 256 - 1) / (units * 256));
+void WriteBenchFile(const std::string& path, std::size_t count, const vqbtest::Bytes& record) {
+  const std::size_t units = Units(record);
   vqbtest::ByteWriter head;
   head.Raw(vqbtest::HeaderBytes(1234)).U16(static_cast<uint32_t>(count));
   for (std::size_t i = 0; i < count; ++i) head.U8(1).U16(static_cast<uint32_t>(units));
   vqbtest::Bytes area = record;
-  area.resize(units * 256, 0);
+  area.resize(units * kUnitBytes, 0);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(head.Data().data()), static_cast<std::streamsize>(head.Data().size()));
   for (std::size_t i = 0; i < count; ++i) {
     out.write(reinterpret_cast<const char*>(area.data()), static_cast<std::streamsize>(area.size()));
   }
+}
+
+// The prefix and main system variables blocks of a spectrum record, without its data.
+vqbtest::Bytes MainOnlyRecord(uint8_t channelExponent) {
+  const int channels = 1 << channelExponent;
+  vqbtest::PrefixFields prefix;
+  prefix.hardwareChannels = static_cast<uint8_t>(channels);
+  vqbtest::MainFields main;
+  main.filter = kTwentyFourthOctave;
+  main.channels = channelExponent;
+  main.fftLowPass = 1;
+  return vqbtest::RecordBuilder(prefix).Block(0x0004, vqbtest::MainBody(main, vqbtest::PerChannelGroups(channels))).Build();
 }
 
 std::size_t ArgumentValue(int argc, char** argv, const char* name, std::size_t fallback) {
@@ -54,26 +81,22 @@ std::size_t ArgumentValue(int argc, char** argv, const char* name, std::size_t f
   return fallback;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::size_t megabytes = ArgumentValue(argc, argv, "--megabytes", 100);
-  const auto bins = static_cast<uint16_t>(ArgumentValue(argc, argv, "--bins", 360));
-  const auto channelExponent = static_cast<uint8_t>(ArgumentValue(argc, argv, "--channel-exponent", 2));
-  const vqbtest::Bytes record = vqbtest::SpectrumRecord(kTwentyFourthOctave, bins, channelExponent);
-  const auto folder = std::filesystem::temp_directory_path();
-  const std::string input = (folder / "translate_bench.vqb").string();
-  const std::string output = (folder / "translate_bench.csv").string();
-
-  WriteBenchFile(input, megabytes, record);
-  std::vector<_RecordEntryTag> records;
-  {
-    Morvane index(input.c_str());
-    records.resize(index.GetRecordCount());
-    index.GetRecordsInFile(records.data());
+bool ArgumentIs(int argc, char** argv, const char* name, const char* value) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], name) == 0) return std::strcmp(argv[i + 1], value) == 0;
   }
-  const long memoryBefore = PeakResidentKilobytes();
+  return false;
+}
 
+std::vector<_RecordEntryTag> RecordList(const std::string& input) {
+  Morvane index(input.c_str());
+  std::vector<_RecordEntryTag> records(index.GetRecordCount());
+  index.GetRecordsInFile(records.data());
+  return records;
+}
+
+// Seconds taken, or a negative number when the translation failed.
+double TimeTranslation(const std::string& input, const std::string& output, std::vector<_RecordEntryTag>& records) {
   _TranslateInfoTag info{};
   std::snprintf(info.inputPath, sizeof info.inputPath, "%s", input.c_str());
   std::snprintf(info.outputPath, sizeof info.outputPath, "%s", output.c_str());
@@ -81,19 +104,91 @@ int main(int argc, char** argv) {
   info.recordTotal = static_cast<unsigned short>(records.size());
   info.blockSelect = ALL_PRESENT_BLOCKS;
   Morvane translator;
-  const auto start = std::chrono::steady_clock::now();
+  const auto start = Clock::now();
   const int result = translator.Translate(&info);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  return result != 0 ? seconds : -1;
+}
 
-  const double inMb = static_cast<double>(std::filesystem::file_size(input)) / 1e6;
-  const double outMb = result ? static_cast<double>(std::filesystem::file_size(output)) / 1e6 : 0;
-  std::printf("records: %zu of %zu bytes, translate result %d\n", records.size(), record.size(), result);
-  std::printf("input:  %.1f MB, %.1f MB/s\n", inMb, inMb / seconds);
-  std::printf("output: %.1f MB, %.1f MB/s\n", outMb, outMb / seconds);
-  std::printf("time:   %.3f s\n", seconds);
+bool SameFiles(const std::string& first, const std::string& second) {
+  std::ifstream a(first, std::ios::binary), b(second, std::ios::binary);
+  std::vector<char> bufferA(1 << 16), bufferB(1 << 16);
+  while (a && b) {
+    a.read(bufferA.data(), static_cast<std::streamsize>(bufferA.size()));
+    b.read(bufferB.data(), static_cast<std::streamsize>(bufferB.size()));
+    if (a.gcount() != b.gcount() || !std::equal(bufferA.begin(), bufferA.begin() + a.gcount(), bufferB.begin())) {
+      return false;
+    }
+  }
+  return a.eof() && b.eof();
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::size_t megabytes = ArgumentValue(argc, argv, "--megabytes", 100);
+  const auto bins = static_cast<uint16_t>(ArgumentValue(argc, argv, "--bins", 360));
+  const auto channelExponent = static_cast<uint8_t>(ArgumentValue(argc, argv, "--channel-exponent", 2));
+  const std::size_t pairs = std::max<std::size_t>(1, ArgumentValue(argc, argv, "--pairs", 5));
+  const bool mainOnly = ArgumentIs(argc, argv, "--records", "main");
+  const vqbtest::Bytes record =
+      mainOnly ? MainOnlyRecord(channelExponent) : vqbtest::SpectrumRecord(kTwentyFourthOctave, bins, channelExponent);
+  const std::size_t rows = mainOnly ? 0 : bins;
+  const std::size_t channels = std::size_t{1} << channelExponent;
+  const std::size_t units = Units(record);
+  const std::size_t count = std::min<std::size_t>(65535, (megabytes * 1000000 + units * kUnitBytes - 1) /
+                                                             (units * kUnitBytes));
+  const auto folder = std::filesystem::temp_directory_path();
+  const std::string input = (folder / "translate_bench.vqb").string();
+  const std::string output = (folder / "translate_bench.csv").string();
+  const std::string floorOutput = (folder / "translate_bench_floor.csv").string();
+
+  // The floor's fixed text and row labels come from one record's translation.
+  WriteBenchFile(input, 1, record);
+  std::vector<_RecordEntryTag> one = RecordList(input);
+  if (TimeTranslation(input, output, one) < 0) return 1;
+  const TranslationFloor floor = TranslationFloor::FromOneRecord(vqbtest::ReadFileText(output), rows, channels);
+
+  WriteBenchFile(input, count, record);
+  std::vector<_RecordEntryTag> records = RecordList(input);
+  const long memoryBefore = PeakResidentKilobytes();
+  const std::size_t dataStart = kDirectoryStart + kDirectoryEntry * count;
+  const std::size_t levelOffset = record.size() - 2 * rows * channels;
+
+  std::printf("records: %zu of %zu bytes (%s), input %.1f MB\n", records.size(), record.size(),
+              mainOnly ? "prefix and main system variables" : "spectrum",
+              static_cast<double>(std::filesystem::file_size(input)) / 1e6);
+  std::vector<double> translationTimes, floorTimes, fractions;
+  bool identical = true;
+  for (std::size_t pair = 0; pair < pairs; ++pair) {
+    const double translation = TimeTranslation(input, output, records);
+    const auto start = Clock::now();
+    const bool floorWritten = floor.Write(input, floorOutput, dataStart, count, units, levelOffset);
+    const double floorTime = std::chrono::duration<double>(Clock::now() - start).count();
+    if (translation < 0 || !floorWritten) {
+      std::fprintf(stderr, "translate_bench: the translation or the floor failed\n");
+      return 1;
+    }
+    if (pair == 0) identical = SameFiles(output, floorOutput);
+    translationTimes.push_back(translation);
+    floorTimes.push_back(floorTime);
+    fractions.push_back(floorTime / translation);
+    std::printf("run %zu: translation %.3f s, floor %.3f s, speed %.2f of the floor's\n", pair + 1, translation,
+                floorTime, floorTime / translation);
+  }
+  const double outMb = static_cast<double>(std::filesystem::file_size(output)) / 1e6;
+  std::printf("output: %.1f MB, the floor's %s\n", outMb, identical ? "identical" : "DIFFERENT");
+  std::printf("median: translation %.3f s (%.1f MB/s of output), floor %.3f s; speed %.2f of the floor's\n",
+              Median(translationTimes), outMb / Median(translationTimes), Median(floorTimes), Median(fractions));
   std::printf("peak resident memory: %ld KB before translating, %ld KB after\n", memoryBefore,
               PeakResidentKilobytes());
   std::filesystem::remove(input);
   std::filesystem::remove(output);
-  return result ? 0 : 1;
+  std::filesystem::remove(floorOutput);
+  return identical ? 0 : 1;
 }
