@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "NumberText.h"
 #include "TextSink.h"
 
 namespace {
@@ -22,14 +21,6 @@ const char* const kUnreadableText = "Error reading this block.  Data not initial
 // 3208 and 1 as 108.020004 instead of 108.019997.
 float TimeFromWords(uint16_t quarterMilliseconds, uint16_t hundreds) {
   return static_cast<float>(static_cast<double>(quarterMilliseconds) / 400.0 + 100.0 * static_cast<double>(hundreds));
-}
-
-// The label followed by ",<value>" for each value.
-template <class Value>
-std::string ListText(const char* label, const Value* values, std::size_t count) {
-  std::string line(label);
-  for (std::size_t i = 0; values != nullptr && i < count; ++i) line += "," + std::to_string(values[i]);
-  return line;
 }
 
 }  // namespace
@@ -126,18 +117,25 @@ int Block::FindBlock(const unsigned char* record, unsigned short bit, unsigned l
 
 void Block::Report(unsigned short code, const char* label) {
   if (outputFile == nullptr) return;
-  const std::string prefix = label != nullptr ? std::string(label) + ": " : std::string();
+  const auto line = [this, label](const char* text) {
+    if (label != nullptr) {
+      outputFile->Put(label);
+      outputFile->Put(": ");
+    }
+    outputFile->Put(text);
+    EndLine(true);
+  };
   switch (code) {
     case kReportMoreData:
-      Emit(prefix + kMoreDataText, true);
-      Emit(kUpdateText, true);
+      line(kMoreDataText);
+      WriteTextLine(kUpdateText);
       break;
     case kReportLessData:
-      Emit(prefix + kLessDataText, true);
+      line(kLessDataText);
       break;
     case kReportUnreadable:
     case kReportNotDecoded:
-      Emit(prefix + kUnreadableText, true);
+      line(kUnreadableText);
       break;
     default:
       break;
@@ -176,70 +174,97 @@ bool Block::BeginWrite(const unsigned char* record, unsigned long size, TextSink
   return true;
 }
 
-int Block::Emit(std::string line, bool lineEnd) {
-  if (lineEnd) line += "\r\n";
-  return outputFile->Write(line) ? 1 : 0;
+int Block::EndLine(bool lineEnd) {
+  if (lineEnd) outputFile->Put("\r\n");
+  return outputFile->EndPiece() ? 1 : 0;
+}
+
+void Block::PutLabel(const char* label) {
+  outputFile->Put(label);
+  outputFile->Put(',');
 }
 
 int Block::WriteText(const char* text) { return WriteTextLine(text, false); }
 
 int Block::WriteTextLine(const char* text, bool lineEnd) {
   if (!CanWrite(text)) return 0;
-  return Emit(text, lineEnd);
+  outputFile->Put(text);
+  return EndLine(lineEnd);
 }
 
 int Block::WriteUnsignedByte(const char* label, uint32_t value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + std::to_string(static_cast<uint8_t>(value)), lineEnd);
+  return WriteInteger(label, static_cast<uint8_t>(value), lineEnd);
 }
 
 int Block::WriteShort(const char* label, uint32_t value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + std::to_string(static_cast<int16_t>(value)), lineEnd);
+  return WriteInteger(label, static_cast<int16_t>(value), lineEnd);
 }
 
 int Block::WriteInteger(const char* label, int32_t value, bool lineEnd) {
   if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + std::to_string(value), lineEnd);
+  PutLabel(label);
+  outputFile->PutInteger(value);
+  return EndLine(lineEnd);
 }
 
 int Block::WriteString(const char* label, const char* value, bool lineEnd) {
   if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + (value != nullptr ? value : ""), lineEnd);
+  PutLabel(label);
+  if (value != nullptr) outputFile->Put(value);
+  return EndLine(lineEnd);
 }
 
 int Block::WriteFloat(const char* label, double value, bool lineEnd) {
   if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + FixedText(value, 6), lineEnd);
+  PutLabel(label);
+  outputFile->PutFixed(value, 6);
+  return EndLine(lineEnd);
 }
 
 int Block::WriteFloat10_4(const char* label, double value, bool lineEnd) {
   if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + FixedText(value, 4, 10), lineEnd);
+  PutLabel(label);
+  outputFile->PutFixed(value, 4, 10);
+  return EndLine(lineEnd);
+}
+
+template <class Value>
+int Block::WriteList(const char* label, const Value* values, std::size_t count, bool lineEnd) {
+  if (!CanWrite(label)) return 0;
+  outputFile->Put(label);
+  for (std::size_t i = 0; values != nullptr && i < count; ++i) {
+    outputFile->Put(',');
+    outputFile->PutInteger(values[i]);
+  }
+  return EndLine(lineEnd);
 }
 
 int Block::WriteByteList(const char* label, const uint8_t* values, std::size_t count, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(ListText(label, values, count), lineEnd);
+  return WriteList(label, values, count, lineEnd);
 }
 
 int Block::WriteWordList(const char* label, const uint16_t* values, std::size_t count, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(ListText(label, values, count), lineEnd);
+  return WriteList(label, values, count, lineEnd);
 }
 
 int Block::WriteByteBits(const char* label, uint8_t value, bool lineEnd) {
   if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + BitText(value, 8) + "b", lineEnd);
+  PutLabel(label);
+  outputFile->PutBits(value, 8);
+  outputFile->Put('b');
+  return EndLine(lineEnd);
 }
 
 int Block::WriteWordBits(const char* label, uint16_t value, bool lineEnd) { return WriteBytesBits(label, value, 2, lineEnd); }
 
 int Block::WriteBytesBits(const char* label, uint32_t value, int byteCount, bool lineEnd) {
   if (!CanWrite(label) || byteCount < 1 || byteCount > 3) return 0;
-  std::string line = std::string(label) + ",";
-  for (int group = byteCount - 1; group >= 0; --group) line += BitText(value >> (8 * group), 8) + "b,";
-  return Emit(std::move(line), lineEnd);
+  PutLabel(label);
+  for (int group = byteCount - 1; group >= 0; --group) {
+    outputFile->PutBits(value >> (8 * group), 8);
+    outputFile->Put("b,");
+  }
+  return EndLine(lineEnd);
 }
 
 void NoCommas(char* text) {

@@ -131,7 +131,13 @@ class Block {
   TextSink* outputFile = nullptr;
 
  private:
-  int Emit(std::string line, bool lineEnd);
+  // The line writers put their fields straight into the output's pending
+  // text; EndLine ends the line (with "\r\n" when `lineEnd`) and gives
+  // their result.
+  int EndLine(bool lineEnd);
+  void PutLabel(const char* label);  // the label and its comma
+  template <class Value>
+  int WriteList(const char* label, const Value* values, std::size_t count, bool lineEnd);
   bool CanWrite(const char* label) const { return outputFile != nullptr && label != nullptr; }
 };
 
