@@ -1,7 +1,11 @@
 #include "Block.h"
 
+#include <charconv>
 #include <cstring>
+#include <limits>
+#include <string_view>
 
+#include "NumberText.h"
 #include "TextSink.h"
 
 namespace {
@@ -23,17 +27,31 @@ float TimeFromWords(uint16_t quarterMilliseconds, uint16_t hundreds) {
   return static_cast<float>(static_cast<double>(quarterMilliseconds) / 400.0 + 100.0 * static_cast<double>(hundreds));
 }
 
-}  // namespace
+// Room the line writers' fields take at most after their label: the comma
+// and the value, and the line end.
+constexpr std::size_t kIntegerRoom = 1 + std::numeric_limits<int32_t>::digits10 + 2;
+constexpr std::size_t kFixedRoom = 1 + 400 + 10;  // any double in fixed notation, width 10
+constexpr std::size_t kByteBitsRoom = 1 + 8 + 1;
+constexpr std::size_t kLineEndRoom = 2;
 
-bool Block::FieldCursor::Take(long long width, bool read) {
-  if (!complete_) return false;
-  if (!read) {
-    complete_ = false;
-    return false;
-  }
-  position_ += width;
-  return true;
+char* PutInteger(char* end, int32_t value) {
+  *end++ = ',';
+  return std::to_chars(end, end + kIntegerRoom - 1, value).ptr;
 }
+
+char* PutFixed(char* end, double value, int precision, int width) {
+  *end++ = ',';
+  return FixedChars(end, end + kFixedRoom - 1, value, precision, width);
+}
+
+// The low eight bits of `value`, the highest first, and a 'b'.
+char* PutByteBits(char* end, uint32_t value) {
+  for (int bit = 7; bit >= 0; --bit) *end++ = ((value >> bit) & 1u) != 0 ? '1' : '0';
+  *end++ = 'b';
+  return end;
+}
+
+}  // namespace
 
 bool Block::FieldCursor::S16(int16_t& value) {
   uint16_t raw = 0;
@@ -122,8 +140,7 @@ void Block::Report(unsigned short code, const char* label) {
       outputFile->Put(label);
       outputFile->Put(": ");
     }
-    outputFile->Put(text);
-    EndLine(true);
+    WriteTextLine(text);
   };
   switch (code) {
     case kReportMoreData:
@@ -174,22 +191,25 @@ bool Block::BeginWrite(const unsigned char* record, unsigned long size, TextSink
   return true;
 }
 
-int Block::EndLine(bool lineEnd) {
-  if (lineEnd) outputFile->Put("\r\n");
+template <class Fill>
+int Block::WriteLine(const char* text, std::size_t fillRoom, bool lineEnd, Fill fill) {
+  if (!CanWrite(text)) return 0;
+  const std::size_t length = std::strlen(text);
+  char* end = outputFile->Reserve(length + fillRoom + kLineEndRoom);
+  std::memcpy(end, text, length);
+  end = fill(end + length);
+  if (lineEnd) {
+    *end++ = '\r';
+    *end++ = '\n';
+  }
+  outputFile->Claim(end);
   return outputFile->EndPiece() ? 1 : 0;
-}
-
-void Block::PutLabel(const char* label) {
-  outputFile->Put(label);
-  outputFile->Put(',');
 }
 
 int Block::WriteText(const char* text) { return WriteTextLine(text, false); }
 
 int Block::WriteTextLine(const char* text, bool lineEnd) {
-  if (!CanWrite(text)) return 0;
-  outputFile->Put(text);
-  return EndLine(lineEnd);
+  return WriteLine(text, 0, lineEnd, [](char* end) { return end; });
 }
 
 int Block::WriteUnsignedByte(const char* label, uint32_t value, bool lineEnd) {
@@ -201,70 +221,61 @@ int Block::WriteShort(const char* label, uint32_t value, bool lineEnd) {
 }
 
 int Block::WriteInteger(const char* label, int32_t value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  PutLabel(label);
-  outputFile->PutInteger(value);
-  return EndLine(lineEnd);
+  return WriteLine(label, kIntegerRoom, lineEnd, [value](char* end) { return PutInteger(end, value); });
 }
 
 int Block::WriteString(const char* label, const char* value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  PutLabel(label);
-  if (value != nullptr) outputFile->Put(value);
-  return EndLine(lineEnd);
+  const std::string_view text = value != nullptr ? value : "";
+  return WriteLine(label, 1 + text.size(), lineEnd, [text](char* end) {
+    *end++ = ',';
+    std::memcpy(end, text.data(), text.size());
+    return end + text.size();
+  });
 }
 
 int Block::WriteFloat(const char* label, double value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  PutLabel(label);
-  outputFile->PutFixed(value, 6);
-  return EndLine(lineEnd);
+  return WriteLine(label, kFixedRoom, lineEnd, [value](char* end) { return PutFixed(end, value, 6, 0); });
 }
 
 int Block::WriteFloat10_4(const char* label, double value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  PutLabel(label);
-  outputFile->PutFixed(value, 4, 10);
-  return EndLine(lineEnd);
-}
-
-template <class Value>
-int Block::WriteList(const char* label, const Value* values, std::size_t count, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  outputFile->Put(label);
-  for (std::size_t i = 0; values != nullptr && i < count; ++i) {
-    outputFile->Put(',');
-    outputFile->PutInteger(values[i]);
-  }
-  return EndLine(lineEnd);
+  return WriteLine(label, kFixedRoom, lineEnd, [value](char* end) { return PutFixed(end, value, 4, 10); });
 }
 
 int Block::WriteByteList(const char* label, const uint8_t* values, std::size_t count, bool lineEnd) {
-  return WriteList(label, values, count, lineEnd);
+  if (values == nullptr) count = 0;
+  return WriteLine(label, count * kIntegerRoom, lineEnd, [values, count](char* end) {
+    for (std::size_t i = 0; i < count; ++i) end = PutInteger(end, values[i]);
+    return end;
+  });
 }
 
 int Block::WriteWordList(const char* label, const uint16_t* values, std::size_t count, bool lineEnd) {
-  return WriteList(label, values, count, lineEnd);
+  if (values == nullptr) count = 0;
+  return WriteLine(label, count * kIntegerRoom, lineEnd, [values, count](char* end) {
+    for (std::size_t i = 0; i < count; ++i) end = PutInteger(end, values[i]);
+    return end;
+  });
 }
 
 int Block::WriteByteBits(const char* label, uint8_t value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  PutLabel(label);
-  outputFile->PutBits(value, 8);
-  outputFile->Put('b');
-  return EndLine(lineEnd);
+  return WriteLine(label, kByteBitsRoom, lineEnd, [value](char* end) {
+    *end++ = ',';
+    return PutByteBits(end, value);
+  });
 }
 
 int Block::WriteWordBits(const char* label, uint16_t value, bool lineEnd) { return WriteBytesBits(label, value, 2, lineEnd); }
 
 int Block::WriteBytesBits(const char* label, uint32_t value, int byteCount, bool lineEnd) {
-  if (!CanWrite(label) || byteCount < 1 || byteCount > 3) return 0;
-  PutLabel(label);
-  for (int group = byteCount - 1; group >= 0; --group) {
-    outputFile->PutBits(value >> (8 * group), 8);
-    outputFile->Put("b,");
-  }
-  return EndLine(lineEnd);
+  if (byteCount < 1 || byteCount > 3) return 0;
+  return WriteLine(label, kByteBitsRoom * static_cast<std::size_t>(byteCount), lineEnd, [value, byteCount](char* end) {
+    *end++ = ',';
+    for (int group = byteCount - 1; group >= 0; --group) {
+      end = PutByteBits(end, value >> (8 * group));
+      *end++ = ',';
+    }
+    return end;
+  });
 }
 
 void NoCommas(char* text) {

@@ -46,6 +46,7 @@ Morvane::~Morvane() { CloseInput(); }
 void Morvane::CloseInput() {
   if (inputFile != nullptr) std::fclose(inputFile);
   inputFile = nullptr;
+  inputPosition = kUnknownPosition;
 }
 
 // Reads the header, the count and the directory in one pass. A directory cut
@@ -56,6 +57,7 @@ int Morvane::Init(std::FILE* file) {
   entriesByType.clear();
   recordCount = 0;
   inputFileSize = 0;
+  inputPosition = kUnknownPosition;
   indexProblem = "is not open";
   if (file == nullptr) return 0;
   inputFileSize = FileSize(file);
@@ -159,8 +161,19 @@ bool Morvane::RecordIsComplete(std::size_t index) const {
 bool Morvane::ReadRecordAt(std::size_t index, std::vector<unsigned char>& bytes) {
   if (inputFile == nullptr || !RecordIsComplete(index)) return false;
   bytes.resize(kUnitBytes * directory[index].units);
-  if (fseeko(inputFile, static_cast<off_t>(recordOffsets[index]), SEEK_SET) != 0) return false;
-  return std::fread(bytes.data(), 1, bytes.size(), inputFile) == bytes.size();
+  return ReadInput(recordOffsets[index], bytes.data(), bytes.size());
+}
+
+// Records are mostly read one after another: a seek to where the stream
+// already is would cost a system call and a refill of its buffer.
+bool Morvane::ReadInput(uint64_t offset, void* buffer, std::size_t size) {
+  if (offset != inputPosition && fseeko(inputFile, static_cast<off_t>(offset), SEEK_SET) != 0) {
+    inputPosition = kUnknownPosition;
+    return false;
+  }
+  const bool read = std::fread(buffer, 1, size, inputFile) == size;
+  inputPosition = read ? offset + size : kUnknownPosition;
+  return read;
 }
 
 unsigned long Morvane::GetRecordSize(unsigned char type, unsigned short number) const {
@@ -172,8 +185,7 @@ int Morvane::GetRecordData(unsigned char type, unsigned short number, unsigned c
   Location location{};
   if (inputFile == nullptr || buffer == nullptr || !Locate(type, number, location)) return 0;
   if (location.offset + size > inputFileSize) return 0;  // the file ends inside the record
-  if (fseeko(inputFile, static_cast<off_t>(location.offset), SEEK_SET) != 0) return 0;
-  return std::fread(buffer, 1, size, inputFile) == size ? 1 : 0;
+  return ReadInput(location.offset, buffer, size) ? 1 : 0;
 }
 
 int Morvane::ABlockDecoded() const { return aBlockDecoded; }

@@ -5,47 +5,33 @@
 #include <cstring>
 #include <string_view>
 
-namespace {
-
-char* PutText(char* out, std::string_view text) {
-  std::memcpy(out, text.data(), text.size());
-  return out + text.size();
-}
-
-}  // namespace
-
-char* PutFixedText(char* out, double value, int precision, int width) {
-  char* end = nullptr;
-  if (std::isnan(value)) {
-    end = PutText(out, std::signbit(value) ? "-nan" : "nan");
-  } else if (std::isinf(value)) {
-    end = PutText(out, value < 0 ? "-inf" : "inf");
-  } else {
-    end = std::to_chars(out, out + FixedTextRoom(0), value, std::chars_format::fixed, precision).ptr;
-  }
-  // Right-aligned in `width`: the text moves up past its padding.
-  const auto length = static_cast<int>(end - out);
-  if (length >= width) return end;
-  const auto padding = static_cast<std::size_t>(width - length);
-  std::memmove(out + padding, out, static_cast<std::size_t>(length));
-  std::memset(out, ' ', padding);
-  return out + width;
-}
-
 std::string FixedText(double value, int precision, int width) {
-  char buffer[FixedTextRoom(0)];
-  std::string text(buffer, PutFixedText(buffer, value, precision));
-  if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-  return text;
+  char buffer[512];  // enough for any double in fixed notation at the precisions and widths in use
+  return {buffer, FixedChars(buffer, buffer + sizeof buffer, value, precision, width)};
 }
 
-char* PutBitText(char* out, uint32_t value, int count) {
-  for (int bit = count - 1; bit >= 0; --bit) *out++ = ((value >> bit) & 1u) ? '1' : '0';
-  return out;
+char* FixedChars(char* first, char* last, double value, int precision, int width) {
+  char digits[400];  // enough for any double in fixed notation
+  std::string_view text;
+  if (std::isnan(value)) {
+    text = std::signbit(value) ? "-nan" : "nan";
+  } else if (std::isinf(value)) {
+    text = value < 0 ? "-inf" : "inf";
+  } else {
+    const auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision);
+    if (result.ec != std::errc()) return first;
+    text = {digits, static_cast<std::size_t>(result.ptr - digits)};
+  }
+  const std::size_t padding =
+      width > 0 && static_cast<std::size_t>(width) > text.size() ? static_cast<std::size_t>(width) - text.size() : 0;
+  if (padding + text.size() > static_cast<std::size_t>(last - first)) return first;
+  std::memset(first, ' ', padding);
+  std::memcpy(first + padding, text.data(), text.size());
+  return first + padding + text.size();
 }
 
 std::string BitText(uint32_t value, int count) {
-  std::string text(static_cast<std::size_t>(std::max(count, 0)), '0');
-  PutBitText(text.data(), value, count);
+  std::string text;
+  for (int bit = count - 1; bit >= 0; --bit) text += ((value >> bit) & 1u) ? '1' : '0';
   return text;
 }

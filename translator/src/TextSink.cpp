@@ -1,5 +1,6 @@
 #include "TextSink.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -7,11 +8,11 @@
 
 namespace {
 
-// A file receives the text in chunks of this size; a string after every piece.
-constexpr std::size_t kFileChunkBytes = 64 * 1024;
-constexpr std::size_t kFilePendingBytes = kFileChunkBytes + 4096;
+// A chunk and room for the line that fills it.
+constexpr std::size_t kFilePendingBytes = 64 * 1024 + 4096;
 constexpr std::size_t kStringPendingBytes = 1024;
 constexpr std::size_t kIntegerRoom = std::numeric_limits<long long>::digits10 + 2;
+constexpr std::size_t kFixedRoom = 400;  // any double in fixed notation at the precisions in use
 
 }  // namespace
 
@@ -22,24 +23,21 @@ TextSink::TextSink(std::string* text) : text_(text), pending_(kStringPendingByte
 void TextSink::Grow(std::size_t count) { pending_.resize(std::max(used_ + count, 2 * pending_.size())); }
 
 void TextSink::PutInteger(long long value) {
-  char* start = Room(kIntegerRoom);
-  used_ += static_cast<std::size_t>(std::to_chars(start, start + kIntegerRoom, value).ptr - start);
+  char* first = Reserve(kIntegerRoom);
+  Claim(std::to_chars(first, first + kIntegerRoom, value).ptr);
 }
 
 void TextSink::PutFixed(double value, int precision, int width) {
-  char* start = Room(FixedTextRoom(width));
-  used_ += static_cast<std::size_t>(PutFixedText(start, value, precision, width) - start);
+  const std::size_t room = kFixedRoom + static_cast<std::size_t>(std::max(width, 0));
+  char* first = Reserve(room);
+  Claim(FixedChars(first, first + room, value, precision, width));
 }
 
 void TextSink::PutBits(uint32_t value, int count) {
-  if (count <= 0) return;
-  char* start = Room(static_cast<std::size_t>(count));
-  used_ += static_cast<std::size_t>(PutBitText(start, value, count) - start);
-}
-
-bool TextSink::EndPiece() {
-  if (text_ == nullptr && used_ < kFileChunkBytes) return file_ != nullptr && !failed_;
-  return Flush();
+  if (count <= 0 || count > 32) return;
+  char* end = Reserve(static_cast<std::size_t>(count));
+  for (int bit = count - 1; bit >= 0; --bit) *end++ = ((value >> bit) & 1u) != 0 ? '1' : '0';
+  Claim(end);
 }
 
 bool TextSink::Flush() {

@@ -33,17 +33,30 @@ class TextSink {
   // Pieces built in place: each Put appends to the pending text.
   void Put(std::string_view bytes) {
     if (bytes.empty()) return;
-    std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
+    std::memcpy(Reserve(bytes.size()), bytes.data(), bytes.size());
     used_ += bytes.size();
   }
-  void Put(char c) { *Room(1) = c, ++used_; }
+  void Put(char c) { *Reserve(1) = c, ++used_; }
   void PutInteger(long long value);
   // As FixedText and BitText.
   void PutFixed(double value, int precision, int width = 0);
   void PutBits(uint32_t value, int count);
+
+  // The fastest way in: room for `count` bytes after the pending text, which
+  // the writer fills from the front and then claims up to the end of what it
+  // wrote. The room lasts until the next call on the sink.
+  char* Reserve(std::size_t count) {
+    if (pending_.size() - used_ < count) Grow(count);
+    return pending_.data() + used_;
+  }
+  void Claim(const char* end) { used_ = static_cast<std::size_t>(end - pending_.data()); }
+
   // Ends a piece: a string receives it at once, a file once a chunk is full.
   // False as for Write.
-  bool EndPiece();
+  bool EndPiece() {
+    if (text_ == nullptr && used_ < kFileChunkBytes) return file_ != nullptr && !failed_;
+    return Flush();
+  }
 
   // Hands a file everything pending; needed before the file is closed. False
   // when any write to it failed.
@@ -51,11 +64,9 @@ class TextSink {
   bool Failed() const { return failed_; }
 
  private:
-  // At least `count` writable bytes after the pending text.
-  char* Room(std::size_t count) {
-    if (pending_.size() - used_ < count) Grow(count);
-    return pending_.data() + used_;
-  }
+  // A file receives the text in chunks of this size; a string after every piece.
+  static constexpr std::size_t kFileChunkBytes = 64 * 1024;
+
   void Grow(std::size_t count);
 
   std::FILE* file_ = nullptr;

@@ -101,6 +101,8 @@ class Morvane {
   bool RecordFitsInFile(unsigned char type, unsigned short number) const;
   void IndexDirectory();
   void CloseInput();
+  // Reads `size` bytes at `offset` of the input, seeking only when needed.
+  bool ReadInput(uint64_t offset, void* buffer, std::size_t size);
   int TranslateRecords(const _TranslateInfoTag& info, const _DataProfileTag& profile, TextSink& output);
 
   std::vector<RecordDirEntry> directory;
@@ -110,6 +112,8 @@ class Morvane {
   char headerText[36] = {};
   std::FILE* inputFile = nullptr;
   uint64_t inputFileSize = 0;
+  static constexpr uint64_t kUnknownPosition = UINT64_MAX;
+  uint64_t inputPosition = kUnknownPosition;  // where inputFile stands, as far as known
   int aBlockDecoded = 0;
   std::string indexProblem;
 };
