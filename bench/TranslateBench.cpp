@@ -11,7 +11,8 @@
 // and of the floor program (TranslationFloor.h) writing the same bytes from
 // the same file, measured one after the other under the same load, and the
 // floor's time as a fraction of the translation's: the translator's speed
-// as a fraction of the floor's. Then the median of these fractions, and the
+// as a fraction of the floor's, by wall time and by processor time. Then the
+// medians of these fractions, and the
 // process's peak resident memory, which must stay bounded by the largest
 // record and the record index, not by the file.
 #include <sys/resource.h>
@@ -95,8 +96,7 @@ std::vector<_RecordEntryTag> RecordList(const std::string& input) {
   return records;
 }
 
-// Seconds taken, or a negative number when the translation failed.
-double TimeTranslation(const std::string& input, const std::string& output, std::vector<_RecordEntryTag>& records) {
+bool Translate(const std::string& input, const std::string& output, std::vector<_RecordEntryTag>& records) {
   _TranslateInfoTag info{};
   std::snprintf(info.inputPath, sizeof info.inputPath, "%s", input.c_str());
   std::snprintf(info.outputPath, sizeof info.outputPath, "%s", output.c_str());
@@ -104,11 +104,33 @@ double TimeTranslation(const std::string& input, const std::string& output, std:
   info.recordTotal = static_cast<unsigned short>(records.size());
   info.blockSelect = ALL_PRESENT_BLOCKS;
   Morvane translator;
-  const auto start = Clock::now();
-  const int result = translator.Translate(&info);
-  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  return result != 0 ? seconds : -1;
+  return translator.Translate(&info) != 0;
 }
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Wall time, and the processor time (user and system) of this process:
+// the second is less disturbed by other work on a shared machine.
+struct Times {
+  double wall = 0;
+  double cpu = 0;
+};
+
+class Stopwatch {
+ public:
+  Times Elapsed() const {
+    return {std::chrono::duration<double>(Clock::now() - wall_).count(), CpuSeconds() - cpu_};
+  }
+
+ private:
+  Clock::time_point wall_ = Clock::now();
+  double cpu_ = CpuSeconds();
+};
 
 bool SameFiles(const std::string& first, const std::string& second) {
   std::ifstream a(first, std::ios::binary), b(second, std::ios::binary);
@@ -151,7 +173,7 @@ int main(int argc, char** argv) {
   // The floor's fixed text and row labels come from one record's translation.
   WriteBenchFile(input, 1, record);
   std::vector<_RecordEntryTag> one = RecordList(input);
-  if (TimeTranslation(input, output, one) < 0) return 1;
+  if (!Translate(input, output, one)) return 1;
   const TranslationFloor floor = TranslationFloor::FromOneRecord(vqbtest::ReadFileText(output), rows, channels);
 
   WriteBenchFile(input, count, record);
@@ -163,28 +185,34 @@ int main(int argc, char** argv) {
   std::printf("records: %zu of %zu bytes (%s), input %.1f MB\n", records.size(), record.size(),
               mainOnly ? "prefix and main system variables" : "spectrum",
               static_cast<double>(std::filesystem::file_size(input)) / 1e6);
-  std::vector<double> translationTimes, floorTimes, fractions;
+  std::vector<double> translationTimes, floorTimes, fractions, cpuFractions;
   bool identical = true;
   for (std::size_t pair = 0; pair < pairs; ++pair) {
-    const double translation = TimeTranslation(input, output, records);
-    const auto start = Clock::now();
+    const Stopwatch translationWatch;
+    const bool translated = Translate(input, output, records);
+    const Times translation = translationWatch.Elapsed();
+    const Stopwatch floorWatch;
     const bool floorWritten = floor.Write(input, floorOutput, dataStart, count, units, levelOffset);
-    const double floorTime = std::chrono::duration<double>(Clock::now() - start).count();
-    if (translation < 0 || !floorWritten) {
+    const Times floorTime = floorWatch.Elapsed();
+    if (!translated || !floorWritten) {
       std::fprintf(stderr, "translate_bench: the translation or the floor failed\n");
       return 1;
     }
     if (pair == 0) identical = SameFiles(output, floorOutput);
-    translationTimes.push_back(translation);
-    floorTimes.push_back(floorTime);
-    fractions.push_back(floorTime / translation);
-    std::printf("run %zu: translation %.3f s, floor %.3f s, speed %.2f of the floor's\n", pair + 1, translation,
-                floorTime, floorTime / translation);
+    translationTimes.push_back(translation.wall);
+    floorTimes.push_back(floorTime.wall);
+    fractions.push_back(floorTime.wall / translation.wall);
+    cpuFractions.push_back(floorTime.cpu / translation.cpu);
+    std::printf("run %zu: translation %.3f s (%.3f s processor), floor %.3f s (%.3f s); speed %.2f of the floor's (%.2f)\n",
+                pair + 1, translation.wall, translation.cpu, floorTime.wall, floorTime.cpu, fractions.back(),
+                cpuFractions.back());
   }
   const double outMb = static_cast<double>(std::filesystem::file_size(output)) / 1e6;
   std::printf("output: %.1f MB, the floor's %s\n", outMb, identical ? "identical" : "DIFFERENT");
-  std::printf("median: translation %.3f s (%.1f MB/s of output), floor %.3f s; speed %.2f of the floor's\n",
-              Median(translationTimes), outMb / Median(translationTimes), Median(floorTimes), Median(fractions));
+  std::printf("median: translation %.3f s (%.1f MB/s of output), floor %.3f s; speed %.2f of the floor's (%.2f by "
+              "processor time)\n",
+              Median(translationTimes), outMb / Median(translationTimes), Median(floorTimes), Median(fractions),
+              Median(cpuFractions));
   std::printf("peak resident memory: %ld KB before translating, %ld KB after\n", memoryBefore,
               PeakResidentKilobytes());
   std::filesystem::remove(input);

@@ -1,5 +1,6 @@
 #include "Block.h"
 
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -44,11 +45,21 @@ char* PutFixed(char* end, double value, int precision, int width) {
   return FixedChars(end, end + kFixedRoom - 1, value, precision, width);
 }
 
+// The four bits of each nibble as text, the highest first.
+constexpr std::array<std::array<char, 4>, 16> kNibbleBits = [] {
+  std::array<std::array<char, 4>, 16> table{};
+  for (unsigned nibble = 0; nibble < 16; ++nibble) {
+    for (unsigned bit = 0; bit < 4; ++bit) table[nibble][bit] = ((nibble >> (3 - bit)) & 1u) != 0 ? '1' : '0';
+  }
+  return table;
+}();
+
 // The low eight bits of `value`, the highest first, and a 'b'.
 char* PutByteBits(char* end, uint32_t value) {
-  for (int bit = 7; bit >= 0; --bit) *end++ = ((value >> bit) & 1u) != 0 ? '1' : '0';
-  *end++ = 'b';
-  return end;
+  std::memcpy(end, kNibbleBits[(value >> 4) & 0xF].data(), 4);
+  std::memcpy(end + 4, kNibbleBits[value & 0xF].data(), 4);
+  end[8] = 'b';
+  return end + 9;
 }
 
 }  // namespace
