@@ -12,9 +12,9 @@
 // the same file, measured one after the other under the same load, and the
 // floor's time as a fraction of the translation's: the translator's speed
 // as a fraction of the floor's, by wall time and by processor time. Then the
-// medians of these fractions, and the
-// process's peak resident memory, which must stay bounded by the largest
-// record and the record index, not by the file.
+// medians of these fractions, and the process's peak resident memory, which
+// must stay bounded by the largest record and the record index, not by the
+// file.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -48,19 +48,22 @@ long PeakResidentKilobytes() {
 
 std::size_t Units(const vqbtest::Bytes& record) { return (record.size() + kUnitBytes - 1) / kUnitBytes; }
 
-// Streams the file to disk record by record, so generating it costs no memory.
+// Streams the file to disk entry by entry and record by record, so that
+// generating it costs no memory.
 void WriteBenchFile(const std::string& path, std::size_t count, const vqbtest::Bytes& record) {
+  const auto write = [](std::ofstream& out, const vqbtest::Bytes& bytes) {
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  };
   const std::size_t units = Units(record);
-  vqbtest::ByteWriter head;
+  vqbtest::ByteWriter head, entry;
   head.Raw(vqbtest::HeaderBytes(1234)).U16(static_cast<uint32_t>(count));
-  for (std::size_t i = 0; i < count; ++i) head.U8(1).U16(static_cast<uint32_t>(units));
+  entry.U8(1).U16(static_cast<uint32_t>(units));
   vqbtest::Bytes area = record;
   area.resize(units * kUnitBytes, 0);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(head.Data().data()), static_cast<std::streamsize>(head.Data().size()));
-  for (std::size_t i = 0; i < count; ++i) {
-    out.write(reinterpret_cast<const char*>(area.data()), static_cast<std::streamsize>(area.size()));
-  }
+  write(out, head.Data());
+  for (std::size_t i = 0; i < count; ++i) write(out, entry.Data());
+  for (std::size_t i = 0; i < count; ++i) write(out, area);
 }
 
 // The prefix and main system variables blocks of a spectrum record, without its data.
