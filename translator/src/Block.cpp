@@ -45,6 +45,15 @@ char* PutFixed(char* end, double value, int precision, int width) {
   return FixedChars(end, end + kFixedRoom - 1, value, precision, width);
 }
 
+// Puts ",<value>" for each of the `count` values.
+template <class Value>
+auto ListFill(const Value* values, std::size_t count) {
+  return [values, count](char* end) {
+    for (std::size_t i = 0; i < count; ++i) end = PutInteger(end, values[i]);
+    return end;
+  };
+}
+
 // The four bits of each nibble as text, the highest first.
 constexpr std::array<std::array<char, 4>, 16> kNibbleBits = [] {
   std::array<std::array<char, 4>, 16> table{};
@@ -253,19 +262,13 @@ int Block::WriteFloat10_4(const char* label, double value, bool lineEnd) {
 }
 
 int Block::WriteByteList(const char* label, const uint8_t* values, std::size_t count, bool lineEnd) {
-  if (values == nullptr) count = 0;
-  return WriteLine(label, count * kIntegerRoom, lineEnd, [values, count](char* end) {
-    for (std::size_t i = 0; i < count; ++i) end = PutInteger(end, values[i]);
-    return end;
-  });
+  const std::size_t present = values != nullptr ? count : 0;
+  return WriteLine(label, present * kIntegerRoom, lineEnd, ListFill(values, present));
 }
 
 int Block::WriteWordList(const char* label, const uint16_t* values, std::size_t count, bool lineEnd) {
-  if (values == nullptr) count = 0;
-  return WriteLine(label, count * kIntegerRoom, lineEnd, [values, count](char* end) {
-    for (std::size_t i = 0; i < count; ++i) end = PutInteger(end, values[i]);
-    return end;
-  });
+  const std::size_t present = values != nullptr ? count : 0;
+  return WriteLine(label, present * kIntegerRoom, lineEnd, ListFill(values, present));
 }
 
 int Block::WriteByteBits(const char* label, uint8_t value, bool lineEnd) {
