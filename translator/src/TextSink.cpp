@@ -16,9 +16,10 @@ constexpr std::size_t kFixedRoom = 400;  // any double in fixed notation at the 
 
 }  // namespace
 
-TextSink::TextSink(std::FILE* file) : file_(file), pending_(kFilePendingBytes) {}
+TextSink::TextSink(std::FILE* file)
+    : file_(file), pending_(kFilePendingBytes), flushAt_(kFileChunkBytes), accepting_(file != nullptr) {}
 
-TextSink::TextSink(std::string* text) : text_(text), pending_(kStringPendingBytes) {}
+TextSink::TextSink(std::string* text) : text_(text), pending_(kStringPendingBytes), accepting_(true) {}
 
 void TextSink::Grow(std::size_t count) { pending_.resize(std::max(used_ + count, 2 * pending_.size())); }
 
@@ -49,5 +50,6 @@ bool TextSink::Flush() {
   }
   if (file_ == nullptr || failed_) return false;
   if (count != 0 && std::fwrite(pending_.data(), 1, count, file_) != count) failed_ = true;
-  return !failed_;
+  accepting_ = !failed_;
+  return accepting_;
 }

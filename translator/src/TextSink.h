@@ -53,10 +53,7 @@ class TextSink {
 
   // Ends a piece: a string receives it at once, a file once a chunk is full.
   // False as for Write.
-  bool EndPiece() {
-    if (text_ == nullptr && used_ < kFileChunkBytes) return file_ != nullptr && !failed_;
-    return Flush();
-  }
+  bool EndPiece() { return used_ < flushAt_ ? accepting_ : Flush(); }
 
   // Hands a file everything pending; needed before the file is closed. False
   // when any write to it failed.
@@ -73,5 +70,7 @@ class TextSink {
   std::string* text_ = nullptr;
   std::vector<char> pending_;
   std::size_t used_ = 0;
+  std::size_t flushAt_ = 0;  // a string's at once, a file's by the chunk
+  bool accepting_ = false;   // a file that has failed or is missing takes no text
   bool failed_ = false;
 };
