@@ -1,14 +1,23 @@
-// Translation throughput and memory.
+// Translation against its floor, and memory.
 //
-// Input: a generated .VQB file of at least --megabytes MB (default 100) of
-// standard-mode spectrum records (prefix, main system variables and spectral
-// data blocks) of --bins bands (default 360, a 1/24-octave filter) and
-// 2^--channel-exponent channels (default 2); every record is translated under
-// the default profile (every option set).
-// Output: MB/s of input and of output, and the process's peak resident memory,
-// which must stay bounded by the largest record, not by the file.
+// Input: a generated .VQB file of at least --megabytes MB (default 100, at
+// most 65,535 records) of identical standard-mode records, each of them
+// either (--records spectrum, the default) a prefix, a main system variables
+// and a spectral data block of --bins bands (default 360, a 1/24-octave
+// filter) and 2^--channel-exponent channels (default 2), or (--records main)
+// the prefix and main system variables blocks alone; every record is
+// translated under the default profile (every option set).
+// Output: for each of --pairs runs (default 5), the time of the translation
+// and of the floor program (TranslationFloor.h) writing the same bytes from
+// the same file, measured one after the other (each first in every other
+// run) under the same load, and the floor's time as a fraction of the
+// translation's: the translator's speed as a fraction of the floor's, by
+// wall time and by processor time. Then the medians of these fractions, and
+// the process's peak resident memory, which must stay bounded by the largest
+// record and the record index, not by the file.
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,12 +27,18 @@
 #include <string>
 #include <vector>
 
+#include "TranslationFloor.h"
 #include "VqbBuilder.h"
 #include "morvane/Morvane.h"
 
 namespace {
 
 constexpr uint8_t kTwentyFourthOctave = 3;
+constexpr std::size_t kUnitBytes = 256;
+constexpr std::size_t kDirectoryStart = 38;  // header text and record count
+constexpr std::size_t kDirectoryEntry = 3;
+
+using Clock = std::chrono::steady_clock;
 
 long PeakResidentKilobytes() {
   rusage usage{};
@@ -31,20 +46,36 @@ long PeakResidentKilobytes() {
   return usage.ru_maxrss;
 }
 
-// Streams the file to disk record by record, so generating it costs no memory.
-void WriteBenchFile(const std::string& path, std::size_t megabytes, const vqbtest::Bytes& record) {
-  const std::size_t units = (record.size() + 255) / 256;
-  const std::size_t count = std::min<std::size_t>(65535, (megabytes * 1000000 + units * 256 - 1) / (units * 256));
-  vqbtest::ByteWriter head;
+std::size_t Units(const vqbtest::Bytes& record) { return (record.size() + kUnitBytes - 1) / kUnitBytes; }
+
+// Streams the file to disk entry by entry and record by record, so that
+// generating it costs no memory.
+void WriteBenchFile(const std::string& path, std::size_t count, const vqbtest::Bytes& record) {
+  const auto write = [](std::ofstream& out, const vqbtest::Bytes& bytes) {
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  };
+  const std::size_t units = Units(record);
+  vqbtest::ByteWriter head, entry;
   head.Raw(vqbtest::HeaderBytes(1234)).U16(static_cast<uint32_t>(count));
-  for (std::size_t i = 0; i < count; ++i) head.U8(1).U16(static_cast<uint32_t>(units));
+  entry.U8(1).U16(static_cast<uint32_t>(units));
   vqbtest::Bytes area = record;
-  area.resize(units * 256, 0);
+  area.resize(units * kUnitBytes, 0);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(head.Data().data()), static_cast<std::streamsize>(head.Data().size()));
-  for (std::size_t i = 0; i < count; ++i) {
-    out.write(reinterpret_cast<const char*>(area.data()), static_cast<std::streamsize>(area.size()));
-  }
+  write(out, head.Data());
+  for (std::size_t i = 0; i < count; ++i) write(out, entry.Data());
+  for (std::size_t i = 0; i < count; ++i) write(out, area);
+}
+
+// The prefix and main system variables blocks of a spectrum record, without its data.
+vqbtest::Bytes MainOnlyRecord(uint8_t channelExponent) {
+  const int channels = 1 << channelExponent;
+  vqbtest::PrefixFields prefix;
+  prefix.hardwareChannels = static_cast<uint8_t>(channels);
+  vqbtest::MainFields main;
+  main.filter = kTwentyFourthOctave;
+  main.channels = channelExponent;
+  main.fftLowPass = 1;
+  return vqbtest::RecordBuilder(prefix).Block(0x0004, vqbtest::MainBody(main, vqbtest::PerChannelGroups(channels))).Build();
 }
 
 std::size_t ArgumentValue(int argc, char** argv, const char* name, std::size_t fallback) {
@@ -54,26 +85,21 @@ std::size_t ArgumentValue(int argc, char** argv, const char* name, std::size_t f
   return fallback;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::size_t megabytes = ArgumentValue(argc, argv, "--megabytes", 100);
-  const auto bins = static_cast<uint16_t>(ArgumentValue(argc, argv, "--bins", 360));
-  const auto channelExponent = static_cast<uint8_t>(ArgumentValue(argc, argv, "--channel-exponent", 2));
-  const vqbtest::Bytes record = vqbtest::SpectrumRecord(kTwentyFourthOctave, bins, channelExponent);
-  const auto folder = std::filesystem::temp_directory_path();
-  const std::string input = (folder / "translate_bench.vqb").string();
-  const std::string output = (folder / "translate_bench.csv").string();
-
-  WriteBenchFile(input, megabytes, record);
-  std::vector<_RecordEntryTag> records;
-  {
-    Morvane index(input.c_str());
-    records.resize(index.GetRecordCount());
-    index.GetRecordsInFile(records.data());
+bool ArgumentIs(int argc, char** argv, const char* name, const char* value) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], name) == 0) return std::strcmp(argv[i + 1], value) == 0;
   }
-  const long memoryBefore = PeakResidentKilobytes();
+  return false;
+}
 
+std::vector<_RecordEntryTag> RecordList(const std::string& input) {
+  Morvane index(input.c_str());
+  std::vector<_RecordEntryTag> records(index.GetRecordCount());
+  index.GetRecordsInFile(records.data());
+  return records;
+}
+
+bool Translate(const std::string& input, const std::string& output, std::vector<_RecordEntryTag>& records) {
   _TranslateInfoTag info{};
   std::snprintf(info.inputPath, sizeof info.inputPath, "%s", input.c_str());
   std::snprintf(info.outputPath, sizeof info.outputPath, "%s", output.c_str());
@@ -81,19 +107,138 @@ int main(int argc, char** argv) {
   info.recordTotal = static_cast<unsigned short>(records.size());
   info.blockSelect = ALL_PRESENT_BLOCKS;
   Morvane translator;
-  const auto start = std::chrono::steady_clock::now();
-  const int result = translator.Translate(&info);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return translator.Translate(&info) != 0;
+}
 
-  const double inMb = static_cast<double>(std::filesystem::file_size(input)) / 1e6;
-  const double outMb = result ? static_cast<double>(std::filesystem::file_size(output)) / 1e6 : 0;
-  std::printf("records: %zu of %zu bytes, translate result %d\n", records.size(), record.size(), result);
-  std::printf("input:  %.1f MB, %.1f MB/s\n", inMb, inMb / seconds);
-  std::printf("output: %.1f MB, %.1f MB/s\n", outMb, outMb / seconds);
-  std::printf("time:   %.3f s\n", seconds);
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Wall time, and the processor time (user and system) of this process:
+// the second is less disturbed by other work on a shared machine.
+struct Times {
+  double wall = 0;
+  double cpu = 0;
+};
+
+class Stopwatch {
+ public:
+  Times Elapsed() const {
+    return {std::chrono::duration<double>(Clock::now() - wall_).count(), CpuSeconds() - cpu_};
+  }
+
+ private:
+  Clock::time_point wall_ = Clock::now();
+  double cpu_ = CpuSeconds();
+};
+
+bool SameFiles(const std::string& first, const std::string& second) {
+  std::ifstream a(first, std::ios::binary), b(second, std::ios::binary);
+  std::vector<char> bufferA(1 << 16), bufferB(1 << 16);
+  while (a && b) {
+    a.read(bufferA.data(), static_cast<std::streamsize>(bufferA.size()));
+    b.read(bufferB.data(), static_cast<std::streamsize>(bufferB.size()));
+    if (a.gcount() != b.gcount() || !std::equal(bufferA.begin(), bufferA.begin() + a.gcount(), bufferB.begin())) {
+      return false;
+    }
+  }
+  return a.eof() && b.eof();
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::size_t megabytes = ArgumentValue(argc, argv, "--megabytes", 100);
+  const auto bins = static_cast<uint16_t>(ArgumentValue(argc, argv, "--bins", 360));
+  const auto channelExponent = static_cast<uint8_t>(ArgumentValue(argc, argv, "--channel-exponent", 2));
+  const std::size_t pairs = std::max<std::size_t>(1, ArgumentValue(argc, argv, "--pairs", 5));
+  const bool mainOnly = ArgumentIs(argc, argv, "--records", "main");
+  const vqbtest::Bytes record =
+      mainOnly ? MainOnlyRecord(channelExponent) : vqbtest::SpectrumRecord(kTwentyFourthOctave, bins, channelExponent);
+  const std::size_t rows = mainOnly ? 0 : bins;
+  const std::size_t channels = std::size_t{1} << channelExponent;
+  const std::size_t units = Units(record);
+  const std::size_t count = std::min<std::size_t>(65535, (megabytes * 1000000 + units * kUnitBytes - 1) /
+                                                             (units * kUnitBytes));
+  const auto folder = std::filesystem::temp_directory_path();
+  const std::string input = (folder / "translate_bench.vqb").string();
+  const std::string output = (folder / "translate_bench.csv").string();
+  const std::string floorOutput = (folder / "translate_bench_floor.csv").string();
+
+  // The floor's fixed text and row labels come from one record's translation.
+  WriteBenchFile(input, 1, record);
+  std::vector<_RecordEntryTag> one = RecordList(input);
+  if (!Translate(input, output, one)) return 1;
+  const TranslationFloor floor = TranslationFloor::FromOneRecord(vqbtest::ReadFileText(output), rows, channels);
+
+  WriteBenchFile(input, count, record);
+  std::vector<_RecordEntryTag> records = RecordList(input);
+  const long memoryBefore = PeakResidentKilobytes();
+  const std::size_t dataStart = kDirectoryStart + kDirectoryEntry * count;
+  const std::size_t levelOffset = record.size() - 2 * rows * channels;
+
+  std::printf("records: %zu of %zu bytes (%s), input %.1f MB\n", records.size(), record.size(),
+              mainOnly ? "prefix and main system variables" : "spectrum",
+              static_cast<double>(std::filesystem::file_size(input)) / 1e6);
+  std::vector<double> translationTimes, floorTimes, fractions, cpuFractions;
+  bool identical = true;
+  for (std::size_t pair = 0; pair < pairs; ++pair) {
+    bool translated = false, floorWritten = false;
+    Times translation, floorTime;
+    const auto translate = [&] {
+      const Stopwatch watch;
+      translated = Translate(input, output, records);
+      translation = watch.Elapsed();
+    };
+    const auto writeFloor = [&] {
+      const Stopwatch watch;
+      floorWritten = floor.Write(input, floorOutput, dataStart, count, units, levelOffset);
+      floorTime = watch.Elapsed();
+    };
+    // Both write new files: replacing a file makes the file system start
+    // writing the new one back at once, which would time the disk.
+    std::filesystem::remove(output);
+    std::filesystem::remove(floorOutput);
+    // Each goes first in every other run, so that neither always pays for
+    // the other's text still being written back to the disk.
+    if (pair % 2 == 0) {
+      translate();
+      writeFloor();
+    } else {
+      writeFloor();
+      translate();
+    }
+    if (!translated || !floorWritten) {
+      std::fprintf(stderr, "translate_bench: the translation or the floor failed\n");
+      return 1;
+    }
+    if (pair == 0) identical = SameFiles(output, floorOutput);
+    translationTimes.push_back(translation.wall);
+    floorTimes.push_back(floorTime.wall);
+    fractions.push_back(floorTime.wall / translation.wall);
+    cpuFractions.push_back(floorTime.cpu / translation.cpu);
+    std::printf("run %zu: translation %.3f s (%.3f s processor), floor %.3f s (%.3f s); speed %.2f of the floor's (%.2f)\n",
+                pair + 1, translation.wall, translation.cpu, floorTime.wall, floorTime.cpu, fractions.back(),
+                cpuFractions.back());
+  }
+  const double outMb = static_cast<double>(std::filesystem::file_size(output)) / 1e6;
+  std::printf("output: %.1f MB, the floor's %s\n", outMb, identical ? "identical" : "DIFFERENT");
+  std::printf("median: translation %.3f s (%.1f MB/s of output), floor %.3f s; speed %.2f of the floor's (%.2f by "
+              "processor time)\n",
+              Median(translationTimes), outMb / Median(translationTimes), Median(floorTimes), Median(fractions),
+              Median(cpuFractions));
   std::printf("peak resident memory: %ld KB before translating, %ld KB after\n", memoryBefore,
               PeakResidentKilobytes());
   std::filesystem::remove(input);
   std::filesystem::remove(output);
-  return result ? 0 : 1;
+  std::filesystem::remove(floorOutput);
+  return identical ? 0 : 1;
 }

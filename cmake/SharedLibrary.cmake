@@ -7,6 +7,9 @@ function(verdalon_shared_library target header_dir)
     PRIVATE src)
   set_target_properties(${target} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION 1)
   verdalon_warnings(${target})
+  # Calls inside the library go straight to its own functions (and may be
+  # inlined) instead of through the symbol table: nothing interposes them.
+  target_compile_options(${target} PRIVATE -fno-semantic-interposition)
   install(TARGETS ${target} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
   install(DIRECTORY include/${header_dir} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 endfunction()

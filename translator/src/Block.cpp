@@ -1,6 +1,10 @@
 #include "Block.h"
 
+#include <array>
+#include <charconv>
 #include <cstring>
+#include <limits>
+#include <string_view>
 
 #include "NumberText.h"
 #include "TextSink.h"
@@ -24,25 +28,50 @@ float TimeFromWords(uint16_t quarterMilliseconds, uint16_t hundreds) {
   return static_cast<float>(static_cast<double>(quarterMilliseconds) / 400.0 + 100.0 * static_cast<double>(hundreds));
 }
 
-// The label followed by ",<value>" for each value.
+// Room the line writers' fields take at most after their label: the comma
+// and the value, and the line end.
+constexpr std::size_t kIntegerRoom = 1 + std::numeric_limits<int32_t>::digits10 + 2;
+constexpr std::size_t kFixedRoom = 1 + 400 + 10;  // any double in fixed notation, width 10
+constexpr std::size_t kByteBitsRoom = 1 + 8 + 1;
+constexpr std::size_t kLineEndRoom = 2;
+
+char* PutInteger(char* end, int32_t value) {
+  *end++ = ',';
+  return std::to_chars(end, end + kIntegerRoom - 1, value).ptr;
+}
+
+char* PutFixed(char* end, double value, int precision, int width) {
+  *end++ = ',';
+  return FixedChars(end, end + kFixedRoom - 1, value, precision, width);
+}
+
+// Puts ",<value>" for each of the `count` values.
 template <class Value>
-std::string ListText(const char* label, const Value* values, std::size_t count) {
-  std::string line(label);
-  for (std::size_t i = 0; values != nullptr && i < count; ++i) line += "," + std::to_string(values[i]);
-  return line;
+auto ListFill(const Value* values, std::size_t count) {
+  return [values, count](char* end) {
+    for (std::size_t i = 0; i < count; ++i) end = PutInteger(end, values[i]);
+    return end;
+  };
+}
+
+// The four bits of each nibble as text, the highest first.
+constexpr std::array<std::array<char, 4>, 16> kNibbleBits = [] {
+  std::array<std::array<char, 4>, 16> table{};
+  for (unsigned nibble = 0; nibble < 16; ++nibble) {
+    for (unsigned bit = 0; bit < 4; ++bit) table[nibble][bit] = ((nibble >> (3 - bit)) & 1u) != 0 ? '1' : '0';
+  }
+  return table;
+}();
+
+// The low eight bits of `value`, the highest first, and a 'b'.
+char* PutByteBits(char* end, uint32_t value) {
+  std::memcpy(end, kNibbleBits[(value >> 4) & 0xF].data(), 4);
+  std::memcpy(end + 4, kNibbleBits[value & 0xF].data(), 4);
+  end[8] = 'b';
+  return end + 9;
 }
 
 }  // namespace
-
-bool Block::FieldCursor::Take(long long width, bool read) {
-  if (!complete_) return false;
-  if (!read) {
-    complete_ = false;
-    return false;
-  }
-  position_ += width;
-  return true;
-}
 
 bool Block::FieldCursor::S16(int16_t& value) {
   uint16_t raw = 0;
@@ -126,18 +155,24 @@ int Block::FindBlock(const unsigned char* record, unsigned short bit, unsigned l
 
 void Block::Report(unsigned short code, const char* label) {
   if (outputFile == nullptr) return;
-  const std::string prefix = label != nullptr ? std::string(label) + ": " : std::string();
+  const auto line = [this, label](const char* text) {
+    if (label != nullptr) {
+      outputFile->Put(label);
+      outputFile->Put(": ");
+    }
+    WriteTextLine(text);
+  };
   switch (code) {
     case kReportMoreData:
-      Emit(prefix + kMoreDataText, true);
-      Emit(kUpdateText, true);
+      line(kMoreDataText);
+      WriteTextLine(kUpdateText);
       break;
     case kReportLessData:
-      Emit(prefix + kLessDataText, true);
+      line(kLessDataText);
       break;
     case kReportUnreadable:
     case kReportNotDecoded:
-      Emit(prefix + kUnreadableText, true);
+      line(kUnreadableText);
       break;
     default:
       break;
@@ -176,70 +211,85 @@ bool Block::BeginWrite(const unsigned char* record, unsigned long size, TextSink
   return true;
 }
 
-int Block::Emit(std::string line, bool lineEnd) {
-  if (lineEnd) line += "\r\n";
-  return outputFile->Write(line) ? 1 : 0;
+template <class Fill>
+int Block::WriteLine(const char* text, std::size_t fillRoom, bool lineEnd, Fill fill) {
+  if (!CanWrite(text)) return 0;
+  const std::size_t length = std::strlen(text);
+  char* end = outputFile->Reserve(length + fillRoom + kLineEndRoom);
+  std::memcpy(end, text, length);
+  end = fill(end + length);
+  if (lineEnd) {
+    *end++ = '\r';
+    *end++ = '\n';
+  }
+  outputFile->Claim(end);
+  return outputFile->EndPiece() ? 1 : 0;
 }
 
 int Block::WriteText(const char* text) { return WriteTextLine(text, false); }
 
 int Block::WriteTextLine(const char* text, bool lineEnd) {
-  if (!CanWrite(text)) return 0;
-  return Emit(text, lineEnd);
+  return WriteLine(text, 0, lineEnd, [](char* end) { return end; });
 }
 
 int Block::WriteUnsignedByte(const char* label, uint32_t value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + std::to_string(static_cast<uint8_t>(value)), lineEnd);
+  return WriteInteger(label, static_cast<uint8_t>(value), lineEnd);
 }
 
 int Block::WriteShort(const char* label, uint32_t value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + std::to_string(static_cast<int16_t>(value)), lineEnd);
+  return WriteInteger(label, static_cast<int16_t>(value), lineEnd);
 }
 
 int Block::WriteInteger(const char* label, int32_t value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + std::to_string(value), lineEnd);
+  return WriteLine(label, kIntegerRoom, lineEnd, [value](char* end) { return PutInteger(end, value); });
 }
 
 int Block::WriteString(const char* label, const char* value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + (value != nullptr ? value : ""), lineEnd);
+  const std::string_view text = value != nullptr ? value : "";
+  return WriteLine(label, 1 + text.size(), lineEnd, [text](char* end) {
+    *end++ = ',';
+    std::memcpy(end, text.data(), text.size());
+    return end + text.size();
+  });
 }
 
 int Block::WriteFloat(const char* label, double value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + FixedText(value, 6), lineEnd);
+  return WriteLine(label, kFixedRoom, lineEnd, [value](char* end) { return PutFixed(end, value, 6, 0); });
 }
 
 int Block::WriteFloat10_4(const char* label, double value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + FixedText(value, 4, 10), lineEnd);
+  return WriteLine(label, kFixedRoom, lineEnd, [value](char* end) { return PutFixed(end, value, 4, 10); });
 }
 
 int Block::WriteByteList(const char* label, const uint8_t* values, std::size_t count, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(ListText(label, values, count), lineEnd);
+  const std::size_t present = values != nullptr ? count : 0;
+  return WriteLine(label, present * kIntegerRoom, lineEnd, ListFill(values, present));
 }
 
 int Block::WriteWordList(const char* label, const uint16_t* values, std::size_t count, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(ListText(label, values, count), lineEnd);
+  const std::size_t present = values != nullptr ? count : 0;
+  return WriteLine(label, present * kIntegerRoom, lineEnd, ListFill(values, present));
 }
 
 int Block::WriteByteBits(const char* label, uint8_t value, bool lineEnd) {
-  if (!CanWrite(label)) return 0;
-  return Emit(std::string(label) + "," + BitText(value, 8) + "b", lineEnd);
+  return WriteLine(label, kByteBitsRoom, lineEnd, [value](char* end) {
+    *end++ = ',';
+    return PutByteBits(end, value);
+  });
 }
 
 int Block::WriteWordBits(const char* label, uint16_t value, bool lineEnd) { return WriteBytesBits(label, value, 2, lineEnd); }
 
 int Block::WriteBytesBits(const char* label, uint32_t value, int byteCount, bool lineEnd) {
-  if (!CanWrite(label) || byteCount < 1 || byteCount > 3) return 0;
-  std::string line = std::string(label) + ",";
-  for (int group = byteCount - 1; group >= 0; --group) line += BitText(value >> (8 * group), 8) + "b,";
-  return Emit(std::move(line), lineEnd);
+  if (byteCount < 1 || byteCount > 3) return 0;
+  return WriteLine(label, kByteBitsRoom * static_cast<std::size_t>(byteCount), lineEnd, [value, byteCount](char* end) {
+    *end++ = ',';
+    for (int group = byteCount - 1; group >= 0; --group) {
+      end = PutByteBits(end, value >> (8 * group));
+      *end++ = ',';
+    }
+    return end;
+  });
 }
 
 void NoCommas(char* text) {

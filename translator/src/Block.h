@@ -99,7 +99,16 @@ class Block {
     bool Complete() const { return complete_; }
 
    private:
-    bool Take(long long width, bool read);
+    // Inline: every field of every block passes here.
+    bool Take(long long width, bool read) {
+      if (!complete_) return false;
+      if (!read) {
+        complete_ = false;
+        return false;
+      }
+      position_ += width;
+      return true;
+    }
 
     LittleEndianReader reader_;
     long long position_;
@@ -148,7 +157,11 @@ class Block {
   TextSink* outputFile = nullptr;
 
  private:
-  int Emit(std::string line, bool lineEnd);
+  // Writes `text` and what `fill` puts after it (in at most `fillRoom`
+  // bytes, straight into the output's pending text), then the line end when
+  // `lineEnd`, as one line of the output.
+  template <class Fill>
+  int WriteLine(const char* text, std::size_t fillRoom, bool lineEnd, Fill fill);
   bool CanWrite(const char* label) const { return outputFile != nullptr && label != nullptr; }
 };
 

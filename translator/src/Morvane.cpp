@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -46,16 +47,19 @@ Morvane::~Morvane() { CloseInput(); }
 void Morvane::CloseInput() {
   if (inputFile != nullptr) std::fclose(inputFile);
   inputFile = nullptr;
+  inputPosition = kUnknownPosition;
 }
 
 // Reads the header, the count and the directory in one pass. A directory cut
 // short by the end of the file keeps the entries that were read whole.
 int Morvane::Init(std::FILE* file) {
   directory.clear();
-  recordOffsets.clear();
-  entriesByType.clear();
+  recordStartUnits.clear();
+  entriesInTypeOrder.clear();
+  typeStarts.fill(0);
   recordCount = 0;
   inputFileSize = 0;
+  inputPosition = kUnknownPosition;
   indexProblem = "is not open";
   if (file == nullptr) return 0;
   inputFileSize = FileSize(file);
@@ -76,6 +80,7 @@ int Morvane::Init(std::FILE* file) {
   std::vector<unsigned char> entries(kDirEntrySize * count);
   const std::size_t got = std::fread(entries.data(), 1, entries.size(), file);
   const LittleEndianReader reader(entries.data(), got);
+  directory.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
     RecordDirEntry entry{};
     const auto offset = static_cast<long long>(i * kDirEntrySize);
@@ -131,20 +136,29 @@ int Morvane::GetDataBlocksPresent(unsigned char type, unsigned short number, _Da
 
 // One pass over the directory: where each record's data area starts, and
 // which entries hold each type, so that (type, number) is found at once.
+// Both take four bytes a record, in vectors of the exact size.
 void Morvane::IndexDirectory() {
-  entriesByType.assign(256, {});
-  uint64_t offset = kHeaderSize + kCountSize + kDirEntrySize * uint64_t{recordCount};
-  for (std::size_t j = 0; j < directory.size(); ++j) {
-    recordOffsets.push_back(offset);
-    entriesByType[directory[j].type].push_back(static_cast<uint32_t>(j));
-    offset += kUnitBytes * directory[j].units;
+  dataAreaStart = kHeaderSize + kCountSize + kDirEntrySize * uint64_t{recordCount};
+  recordStartUnits.reserve(directory.size());
+  uint32_t units = 0;  // at most 65,535 entries of at most 65,535 units: below 2^32
+  for (const RecordDirEntry& entry : directory) {
+    recordStartUnits.push_back(units);
+    units += entry.units;
+    ++typeStarts[entry.type + 1u];
   }
+  for (std::size_t type = 1; type < typeStarts.size(); ++type) typeStarts[type] += typeStarts[type - 1];
+  entriesInTypeOrder.resize(directory.size());
+  std::array<uint32_t, 256> next{};
+  std::copy_n(typeStarts.begin(), next.size(), next.begin());
+  for (std::size_t j = 0; j < directory.size(); ++j) entriesInTypeOrder[next[directory[j].type]++] = static_cast<uint32_t>(j);
 }
 
+uint64_t Morvane::RecordOffset(std::size_t index) const { return dataAreaStart + kUnitBytes * recordStartUnits[index]; }
+
 bool Morvane::Locate(unsigned char type, unsigned short number, Location& found) const {
-  if (entriesByType.empty() || number == 0 || number > entriesByType[type].size()) return false;
-  const uint32_t index = entriesByType[type][number - 1u];
-  found = {recordOffsets[index], kUnitBytes * directory[index].units};
+  if (number == 0 || number > typeStarts[type + 1u] - typeStarts[type]) return false;
+  const uint32_t index = entriesInTypeOrder[typeStarts[type] + number - 1u];
+  found = {RecordOffset(index), kUnitBytes * directory[index].units};
   return true;
 }
 
@@ -155,14 +169,25 @@ bool Morvane::RecordFitsInFile(unsigned char type, unsigned short number) const 
 
 bool Morvane::RecordIsComplete(std::size_t index) const {
   if (index >= directory.size()) return false;
-  return recordOffsets[index] + kUnitBytes * directory[index].units <= inputFileSize;
+  return RecordOffset(index) + kUnitBytes * directory[index].units <= inputFileSize;
 }
 
 bool Morvane::ReadRecordAt(std::size_t index, std::vector<unsigned char>& bytes) {
   if (inputFile == nullptr || !RecordIsComplete(index)) return false;
   bytes.resize(kUnitBytes * directory[index].units);
-  if (fseeko(inputFile, static_cast<off_t>(recordOffsets[index]), SEEK_SET) != 0) return false;
-  return std::fread(bytes.data(), 1, bytes.size(), inputFile) == bytes.size();
+  return ReadInput(RecordOffset(index), bytes.data(), bytes.size());
+}
+
+// Records are mostly read one after another: a seek to where the stream
+// already is would cost a system call and a refill of its buffer.
+bool Morvane::ReadInput(uint64_t offset, void* buffer, std::size_t size) {
+  if (offset != inputPosition && fseeko(inputFile, static_cast<off_t>(offset), SEEK_SET) != 0) {
+    inputPosition = kUnknownPosition;
+    return false;
+  }
+  const bool read = std::fread(buffer, 1, size, inputFile) == size;
+  inputPosition = read ? offset + size : kUnknownPosition;
+  return read;
 }
 
 unsigned long Morvane::GetRecordSize(unsigned char type, unsigned short number) const {
@@ -174,8 +199,7 @@ int Morvane::GetRecordData(unsigned char type, unsigned short number, unsigned c
   Location location{};
   if (inputFile == nullptr || buffer == nullptr || !Locate(type, number, location)) return 0;
   if (location.offset + size > inputFileSize) return 0;  // the file ends inside the record
-  if (fseeko(inputFile, static_cast<off_t>(location.offset), SEEK_SET) != 0) return 0;
-  return std::fread(buffer, 1, size, inputFile) == size ? 1 : 0;
+  return ReadInput(location.offset, buffer, size) ? 1 : 0;
 }
 
 int Morvane::ABlockDecoded() const { return aBlockDecoded; }

@@ -63,7 +63,7 @@ int Morvane::TranslateRecords(const _TranslateInfoTag& info, const _DataProfileT
       TranslateRecord(record.data(), entry.type, entry.number, size, &output, &profile, info.blockSelect);
     }
   }
-  return output.Failed() ? 0 : 1;
+  return output.Flush() ? 1 : 0;
 }
 
 int Morvane::TranslateRecord(const unsigned char* record, unsigned char type, unsigned short number,
@@ -71,10 +71,14 @@ int Morvane::TranslateRecord(const unsigned char* record, unsigned char type, un
                              unsigned short blockSelect) {
   if (profile == nullptr || outputFile == nullptr) return 0;
   if ((profile->word[0] & kRecordBanner) != 0) {
-    outputFile->Write(kBannerRule);
-    outputFile->Write(std::string("Output of ") + morvane::RecordTypeName(type) + " " + std::to_string(number) +
-                      "\r\n");
-    outputFile->Write(kBannerRule);
+    outputFile->Put(kBannerRule);
+    outputFile->Put("Output of ");
+    outputFile->Put(morvane::RecordTypeName(type));
+    outputFile->Put(' ');
+    outputFile->PutInteger(number);
+    outputFile->Put("\r\n");
+    outputFile->Put(kBannerRule);
+    outputFile->EndPiece();
   }
   uint16_t mask = blockSelect;
   if (blockSelect == ALL_PRESENT_BLOCKS) {

@@ -85,6 +85,13 @@ TEST_F(MorvaneIndexTest, RecordsAreNumberedPerTypeAndLocatedPastOtherTypes) {
   EXPECT_EQ(file.GetRecordSize(1, 0), 0u);
   EXPECT_EQ(file.GetRecordSize(1, 4), 0u);
   EXPECT_EQ(file.GetRecordSize(3, 1), 0u);
+  // Whole records in any order, after partial reads: the stream seeks only when it must.
+  const std::vector<std::pair<int, uint8_t>> reads = {{3, 0x55}, {1, 0x11}, {2, 0x33}, {3, 0x55}, {1, 0x11}};
+  for (const auto& [number, fill] : reads) {
+    std::vector<unsigned char> data(256);
+    ASSERT_EQ(file.GetRecordData(1, static_cast<unsigned short>(number), data.data(), 256), 1);
+    EXPECT_EQ(data, Filled(256, fill)) << number;
+  }
 }
 
 TEST_F(MorvaneIndexTest, BlockNamesOfARecordInMemory) {

@@ -2,6 +2,7 @@
 // and translates chosen records into comma-separated text under a data profile.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -100,16 +101,23 @@ class Morvane {
   // False for a record whose data area runs past the end of the file: it is never allocated or read.
   bool RecordFitsInFile(unsigned char type, unsigned short number) const;
   void IndexDirectory();
+  uint64_t RecordOffset(std::size_t index) const;
   void CloseInput();
+  // Reads `size` bytes at `offset` of the input, seeking only when needed.
+  bool ReadInput(uint64_t offset, void* buffer, std::size_t size);
   int TranslateRecords(const _TranslateInfoTag& info, const _DataProfileTag& profile, TextSink& output);
 
   std::vector<RecordDirEntry> directory;
-  std::vector<uint64_t> recordOffsets;                // file offset of each entry's data area
-  std::vector<std::vector<uint32_t>> entriesByType;  // per type code, directory indices in order
+  uint64_t dataAreaStart = 0;                // file offset of the first entry's data area
+  std::vector<uint32_t> recordStartUnits;    // 256-byte units before each entry's data area
+  std::vector<uint32_t> entriesInTypeOrder;  // directory indices by type code, in file order within a type
+  std::array<uint32_t, 257> typeStarts{};    // where each type code's indices begin in entriesInTypeOrder
   unsigned short recordCount = 0;
   char headerText[36] = {};
   std::FILE* inputFile = nullptr;
   uint64_t inputFileSize = 0;
+  static constexpr uint64_t kUnknownPosition = UINT64_MAX;
+  uint64_t inputPosition = kUnknownPosition;  // where inputFile stands, as far as known
   int aBlockDecoded = 0;
   std::string indexProblem;
 };

@@ -42,6 +42,10 @@ class D_LayoutContext {
   uint64_t ChannelCount() const;
 
   std::string BinLabel(long long bin) const { return labels::BinLabel(bands_, bin, keepUnits_); }
+  // The same label without a copy; valid until the next call.
+  std::string_view BinLabelText(long long bin) const {
+    return labels::BinLabelText(bands_, bin, keepUnits_, labelScratch_);
+  }
   std::string SampleTime(long long sample) const { return labels::SampleTime(bands_, sample); }
 
   void Write(std::string_view text) const;
@@ -55,4 +59,5 @@ class D_LayoutContext {
   bool headings_;
   bool keepUnits_;
   labels::BandSettings bands_;
+  mutable std::string labelScratch_;
 };

@@ -1,5 +1,7 @@
 #include "M_Block.h"
 
+#include <algorithm>
+
 int M_Block::Decode(const unsigned char* record, unsigned long size, int report) {
   recordSize = static_cast<uint32_t>(size);
   decoded = 0;
@@ -46,6 +48,13 @@ bool M_Block::ReadVariablePart(FieldCursor& fields) {
 }
 
 bool M_Block::ReadArray(FieldCursor& fields, ByteArray& array, std::size_t count) {
-  array.emplace(count, 0);
-  return fields.Bytes(array->data(), count);
+  uint8_t* bytes = array.Assign(count);
+  return fields.Bytes(bytes, array.size());
+}
+
+uint8_t* M_Block::ByteArray::Assign(std::size_t count) {
+  present_ = true;
+  size_ = std::min(count, bytes_.size());
+  std::fill_n(bytes_.begin(), size_, uint8_t{0});
+  return bytes_.data();
 }

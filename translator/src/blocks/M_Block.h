@@ -4,9 +4,8 @@
 // block first. Other blocks embed it for the mode, data type and bins.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <optional>
-#include <vector>
 
 #include "Block.h"
 #include "P_Block.h"
@@ -36,7 +35,23 @@ class M_Block : public Block {
   uint8_t MaxRpm() const { return max_rpm; }
 
  protected:
-  using ByteArray = std::optional<std::vector<uint8_t>>;
+  // A group of one byte per hardware channel (or of one byte), absent where
+  // the record's hardware has no such group. Its room is fixed, since the
+  // channel count is a byte, so that decoding a block allocates nothing.
+  class ByteArray {
+   public:
+    explicit operator bool() const { return present_; }
+    const uint8_t* data() const { return bytes_.data(); }
+    std::size_t size() const { return size_; }
+    void reset() { present_ = false; }
+    // Makes the group present with `count` zero bytes, to be read over.
+    uint8_t* Assign(std::size_t count);
+
+   private:
+    bool present_ = false;
+    std::size_t size_ = 0;
+    std::array<uint8_t, 255> bytes_;
+  };
 
   // Whether the prefix flags call for each variable group.
   bool HasSlmSettings() const { return prefix.HardwareFlag(35, 0x03); }

@@ -49,5 +49,5 @@ void M_BlockWriter::Write(const unsigned char* record, unsigned long size, TextS
 }
 
 void M_BlockWriter::WriteArray(const char* label, const ByteArray& array) {
-  if (array) WriteByteList(label, array->data(), array->size());
+  if (array) WriteByteList(label, array.data(), array.size());
 }

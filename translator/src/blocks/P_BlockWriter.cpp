@@ -1,13 +1,17 @@
 #include "P_BlockWriter.h"
 
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 #include "morvane/Names.h"
 
 std::string RevisionText(uint16_t codeRev) {
+  // As "%X", without the cost of a format string on every record.
   char hex[8] = {};
-  std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(codeRev));
+  std::to_chars(hex, hex + sizeof hex - 1, codeRev, 16);
+  for (char& c : hex) {
+    if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+  }
   // The first hexadecimal digit becomes a letter: 1 is A, 9 is I, A is J.
   const int digit = hex[0] <= '9' ? hex[0] - '0' : hex[0] - 'A' + 10;
   // As "%c%c.%c%c": a shorter hexadecimal text ends at its first missing character.

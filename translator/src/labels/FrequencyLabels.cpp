@@ -101,8 +101,8 @@ bool BandSettings::Flag(int recordOffset, uint8_t bits) const {
   return (flags[index] & bits) != 0;
 }
 
-std::string BinLabel(const BandSettings& s, long long bin, bool keepUnits) {
-  std::string label;
+std::string_view BinLabelText(const BandSettings& s, long long bin, bool keepUnits, std::string& scratch) {
+  std::string_view label;
   const long long firstSlmRow = static_cast<long long>(s.bins) - kSlmRows;
   if (s.Flag(35, 0x03) && (s.systemmode == 3 || s.systemmode == 4) && bin >= firstSlmRow) {
     label = SlmLabel(s.Flag(36, 0x01), bin - firstSlmRow);
@@ -110,10 +110,15 @@ std::string BinLabel(const BandSettings& s, long long bin, bool keepUnits) {
     label = OctaveBandLabel(s.filter, s.start_bin + bin);
   } else if (s.filter <= kLastFftFilter) {
     // Frequencies and order numbers are bare numbers: no unit to strip.
-    return FftBinLabel(s, bin);
+    scratch = FftBinLabel(s, bin);
+    return scratch;
   }
-  if (!keepUnits) StripUnits(label);
-  return label;
+  return keepUnits ? label : WithoutUnits(label);
+}
+
+std::string BinLabel(const BandSettings& s, long long bin, bool keepUnits) {
+  std::string scratch;
+  return std::string(BinLabelText(s, bin, keepUnits, scratch));
 }
 
 std::string SampleTime(const BandSettings& s, long long sample) {
@@ -125,9 +130,12 @@ std::string SampleTime(const BandSettings& s, long long sample) {
   return FixedText(static_cast<double>(sample) / (std::get<double>(rate) / std::pow(2.0, s.zoom)), 7, 14);
 }
 
-void StripUnits(std::string& label) {
-  if (const auto kilohertz = label.find("kHz"); kilohertz != std::string::npos) label.resize(kilohertz);
-  if (const auto hertz = label.find("Hz"); hertz != std::string::npos) label.resize(hertz);
+std::string_view WithoutUnits(std::string_view label) {
+  if (const auto kilohertz = label.find("kHz"); kilohertz != std::string_view::npos) label = label.substr(0, kilohertz);
+  if (const auto hertz = label.find("Hz"); hertz != std::string_view::npos) label = label.substr(0, hertz);
+  return label;
 }
+
+void StripUnits(std::string& label) { label.resize(WithoutUnits(label).size()); }
 
 }  // namespace labels

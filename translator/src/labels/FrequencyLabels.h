@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class P_Block;
 class M_Block;
@@ -30,6 +31,9 @@ struct BandSettings {
 // The label of row `bin`; without `keepUnits` the text ends where its
 // "kHz" or "Hz" began. Labels beyond their table are empty.
 std::string BinLabel(const BandSettings& settings, long long bin, bool keepUnits);
+// The same text without a copy: it lies in a label table or, for a number,
+// in `scratch`, and stays valid while `scratch` is not changed.
+std::string_view BinLabelText(const BandSettings& settings, long long bin, bool keepUnits, std::string& scratch);
 
 // The time of sample `sample` in seconds, "Order" for order-tracked data,
 // "invalid" for octave filters, or empty where no rate is known.
@@ -37,5 +41,6 @@ std::string SampleTime(const BandSettings& settings, long long sample);
 
 // Cuts `label` at its first "kHz", then at its first "Hz".
 void StripUnits(std::string& label);
+std::string_view WithoutUnits(std::string_view label);
 
 }  // namespace labels

@@ -1,0 +1,85 @@
+#include "TranslationFloor.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr double kDecibelsPerStep = 0.02351796841124854;  // 20*log10(2)/256
+constexpr std::size_t kLevelWidth = 6;
+constexpr std::size_t kColumnWidth = 1 + kLevelWidth;  // ",%6.1f"
+
+std::size_t LineEnd(const std::string& text, std::size_t from) { return text.find("\r\n", from) + 2; }
+
+}  // namespace
+
+TranslationFloor TranslationFloor::FromOneRecord(const std::string& text, std::size_t rows, std::size_t channels) {
+  TranslationFloor floor;
+  floor.channels = channels;
+  const std::size_t ruleEnd = LineEnd(text, 0);
+  const std::size_t titleEnd = LineEnd(text, ruleEnd);
+  const std::size_t numberStart = text.rfind(' ', titleEnd) + 1;
+  const std::size_t bannerEnd = LineEnd(text, titleEnd);
+  floor.bannerHead = text.substr(0, numberStart);
+  floor.bannerTail = text.substr(titleEnd - 2, bannerEnd - (titleEnd - 2));
+  // The table rows are the last `rows` lines.
+  std::size_t tableStart = text.size();
+  for (std::size_t r = 0; r < rows; ++r) tableStart = text.rfind("\r\n", tableStart - 3) + 2;
+  floor.fixedLines = text.substr(bannerEnd, tableStart - bannerEnd);
+  for (std::size_t start = tableStart; start < text.size();) {
+    const std::size_t end = LineEnd(text, start);
+    floor.rowLabels.push_back(text.substr(start, end - 2 - start - channels * kColumnWidth));
+    start = end;
+  }
+  return floor;
+}
+
+bool TranslationFloor::Write(const std::string& inputPath, const std::string& outputPath, std::size_t dataStart,
+                             std::size_t count, std::size_t units, std::size_t levelOffset) const {
+  std::FILE* in = std::fopen(inputPath.c_str(), "rb");
+  std::FILE* out = std::fopen(outputPath.c_str(), "wb");
+  bool good = in != nullptr && out != nullptr && std::fseek(in, static_cast<long>(dataStart), SEEK_SET) == 0;
+  std::vector<unsigned char> record(units * 256);
+  const std::size_t rows = rowLabels.size();
+  std::size_t widestLabel = 0;
+  for (const std::string& label : rowLabels) widestLabel = std::max(widestLabel, label.size());
+  std::vector<char> lineBuffer(widestLabel + channels * kColumnWidth + 2);
+  char* const line = lineBuffer.data();
+  for (std::size_t i = 0; good && i < count; ++i) {
+    good = std::fread(record.data(), 1, record.size(), in) == record.size();
+    char number[8];
+    const std::size_t numberLength = static_cast<std::size_t>(std::to_chars(number, number + 8, i + 1).ptr - number);
+    std::fwrite(bannerHead.data(), 1, bannerHead.size(), out);
+    std::fwrite(number, 1, numberLength, out);
+    std::fwrite(bannerTail.data(), 1, bannerTail.size(), out);
+    std::fwrite(fixedLines.data(), 1, fixedLines.size(), out);
+    for (std::size_t b = 0; b < rows; ++b) {
+      char* end = line;
+      std::memcpy(end, rowLabels[b].data(), rowLabels[b].size());
+      end += rowLabels[b].size();
+      for (std::size_t c = 0; c < channels; ++c) {
+        const std::size_t at = levelOffset + 2 * (c * rows + b);
+        const auto raw = static_cast<int16_t>(record[at] | record[at + 1] << 8);
+        char level[32];
+        const std::size_t length = static_cast<std::size_t>(
+            std::to_chars(level, level + sizeof level, static_cast<double>(static_cast<float>(raw * kDecibelsPerStep)),
+                          std::chars_format::fixed, 1)
+                .ptr -
+            level);
+        *end++ = ',';
+        for (std::size_t pad = length; pad < kLevelWidth; ++pad) *end++ = ' ';
+        std::memcpy(end, level, length);
+        end += length;
+      }
+      *end++ = '\r';
+      *end++ = '\n';
+      std::fwrite(line, 1, static_cast<std::size_t>(end - line), out);
+    }
+  }
+  if (in != nullptr) std::fclose(in);
+  if (out != nullptr && std::fclose(out) != 0) good = false;
+  return good;
+}
