@@ -105,6 +105,11 @@ class Talvinet {
   int IsConnectionOpen();
   long GetBaudRate();
   int GetErrno();
+  // Why the last OpenConnection could not open its serial port, in words to
+  // follow the device's name: "no such device", "permission denied; add
+  // yourself to the group ...", "device busy; ..."; empty when it opened or
+  // no port was tried.
+  const std::string& GetOpenFailure() const;
 
   int SendStr(const char* text);
   int SendChr(char c);
@@ -226,4 +231,5 @@ class Talvinet {
 
   std::unique_ptr<SerialLink> link;
   std::int32_t transport = talvinet::kNoTransport;
+  std::string openFailure;
 };
