@@ -127,8 +127,10 @@ extern const Subcommand kDownloadCommand = {
     "data file OUT.vqb. On a terminal a progress line shows the bytes received of\n"
     "the total and the percentage. OUT.vqb is written only when every record\n"
     "arrived whole: a failed or cancelled (Ctrl-C) download leaves any file\n"
-    "already there as it was. Over the parallel port there is no progress line\n"
-    "and Ctrl-C ends the program without waiting.",
+    "already there as it was. A failure says which step failed: the analyzer has\n"
+    "no such file, a record (N of M) did not arrive whole and after how long, or\n"
+    "OUT.vqb cannot be written and why. Over the parallel port there is no\n"
+    "progress line and Ctrl-C ends the program without waiting.",
     RunDownload};
 
 }  // namespace verda

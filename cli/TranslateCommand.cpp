@@ -38,7 +38,9 @@ int RunTranslate(std::vector<std::string> arguments) {
                                                : "expects an input and an output file");
   }
   for (const std::string& argument : arguments) {
-    if (argument.rfind("--", 0) == 0 || argument == "-j") return UsageError(kTranslateCommand, "unknown option or option without value");
+    if (argument.rfind("--", 0) == 0 || argument.rfind("-j", 0) == 0) {
+      return UsageError(kTranslateCommand, "unknown option or option without value");
+    }
   }
 
   TranslationRequest request;
