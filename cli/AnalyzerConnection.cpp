@@ -72,7 +72,9 @@ bool OpenAnalyzer(Talvinet& analyzer) {
   ConnectionStruct connection{0, 1, options.baudRate, 8, options.stopBits, 'N'};
   if (analyzer.OpenConnection(&connection) == 0) {
     const std::string device = options.device.empty() ? "/dev/ttyS0" : options.device;
-    return Refuse("cannot open serial port " + device + " at " + std::to_string(options.baudRate) + " baud");
+    const std::string& reason = analyzer.GetOpenFailure();
+    return Refuse("cannot open serial port " + device + " at " + std::to_string(options.baudRate) + " baud" +
+                  (reason.empty() ? "" : ": " + reason));
   }
   return true;
 }

@@ -29,6 +29,7 @@ extern const Subcommand kRecordsCommand;
 extern const Subcommand kDownloadCommand;
 extern const Subcommand kCreateCommand;
 extern const Subcommand kDeleteCommand;
+extern const Subcommand kPortsCommand;
 
 // The table of subcommands; main() dispatches through it.
 const std::vector<Subcommand>& Subcommands();

@@ -6,12 +6,19 @@
 
 namespace verda {
 
-std::unique_ptr<Morvane> OpenDataFile(const std::string& path) {
+std::unique_ptr<Morvane> IndexDataFile(const std::string& path, std::string& problem) {
   auto file = std::make_unique<Morvane>(path.c_str());
   if (file->GetRecordCount() == 0 && file->IndexProblem() != "holds no records") {
-    Fail(kExitFailure, path + ": " + file->IndexProblem());
+    problem = file->IndexProblem();
     return nullptr;
   }
+  return file;
+}
+
+std::unique_ptr<Morvane> OpenDataFile(const std::string& path) {
+  std::string problem;
+  auto file = IndexDataFile(path, problem);
+  if (!file) Fail(kExitFailure, path + ": " + problem);
   return file;
 }
 

@@ -11,6 +11,8 @@
 
 namespace verda {
 
+// The file's index, or null with `problem` saying why it has none.
+std::unique_ptr<Morvane> IndexDataFile(const std::string& path, std::string& problem);
 // The file's index, or null after printing why it has none.
 std::unique_ptr<Morvane> OpenDataFile(const std::string& path);
 

@@ -2,6 +2,8 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "AnalyzerSession.h"
@@ -59,6 +61,35 @@ class ProgressBar {
   long lastReceived_ = 0;
 };
 
+// "record 2 of 3"
+std::string RecordOfFile(const DownloadFailureStruct& failure) {
+  return "record " + std::to_string(failure.recordIndex + 1) + " of " + std::to_string(failure.recordCount);
+}
+
+// The step at which the copy of memory file `name` to `output` gave up.
+std::string FailureSentence(const DownloadFailureStruct& failure, const std::string& name, const std::string& output) {
+  switch (failure.step) {
+    case talvinet::kDownloadNoSuchFile:
+      return "the analyzer has no memory file '" + name + "'";
+    case talvinet::kDownloadNoRecords:
+      return "the memory file '" + name + "' holds no records";
+    case talvinet::kDownloadNoRecordList:
+      return "the analyzer did not list the records of '" + name + "'";
+    case talvinet::kDownloadNoRecordSize:
+      return "the analyzer did not tell the size of " + RecordOfFile(failure);
+    case talvinet::kDownloadRecordIncomplete: {
+      char detail[96];
+      std::snprintf(detail, sizeof detail, ": %d of %d bytes after %.1f s", failure.receivedBytes,
+                    failure.recordSize, failure.elapsedMilliseconds / 1000.0);
+      return RecordOfFile(failure) + " did not arrive whole" + detail;
+    }
+    case talvinet::kDownloadDestination:
+      return output + " cannot be written: " + std::strerror(failure.systemError);
+    default:
+      return "could not copy '" + name + "' to " + output;
+  }
+}
+
 int RunDownload(std::vector<std::string> arguments) {
   if (arguments.size() != 2) return UsageError(kDownloadCommand, "expects a memory file name and an output file");
   const auto name = MemoryFileArgument(kDownloadCommand, {arguments[0]});
@@ -81,10 +112,11 @@ int RunDownload(std::vector<std::string> arguments) {
                                           WM_DOWNLOAD_PROGRESS);
   }
   if (copied != 0) return kExitSuccess;
-  if (interrupted != 0) return Fail(kExitFailure, "download cancelled; " + output + " was not written");
-  return Fail(kExitFailure, "could not copy '" + arguments[0] + "' to " + output +
-                                ": the analyzer has no such file, a record did not arrive whole, or " + output +
-                                " cannot be written; nothing was written");
+  const DownloadFailureStruct& failure = analyzer.GetDownloadFailure();
+  if (interrupted != 0 || failure.step == talvinet::kDownloadCancelled) {
+    return Fail(kExitFailure, "download cancelled; " + output + " was not written");
+  }
+  return Fail(kExitFailure, FailureSentence(failure, arguments[0], output) + "; nothing was written");
 }
 
 }  // namespace
@@ -95,8 +127,10 @@ extern const Subcommand kDownloadCommand = {
     "data file OUT.vqb. On a terminal a progress line shows the bytes received of\n"
     "the total and the percentage. OUT.vqb is written only when every record\n"
     "arrived whole: a failed or cancelled (Ctrl-C) download leaves any file\n"
-    "already there as it was. Over the parallel port there is no progress line\n"
-    "and Ctrl-C ends the program without waiting.",
+    "already there as it was. A failure says which step failed: the analyzer has\n"
+    "no such file, a record (N of M) did not arrive whole and after how long, or\n"
+    "OUT.vqb cannot be written and why. Over the parallel port there is no\n"
+    "progress line and Ctrl-C ends the program without waiting.",
     RunDownload};
 
 }  // namespace verda

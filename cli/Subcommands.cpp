@@ -14,6 +14,7 @@ const std::vector<Subcommand>& Subcommands() {
       kDownloadCommand,
       kCreateCommand,
       kDeleteCommand,
+      kPortsCommand,
   };
   return table;
 }

@@ -92,7 +92,7 @@ TEST_F(AnalyzerCommandTest, AnAnalyzerThatCannotBeOpenedFailsEveryCommand) {
     all.insert(all.end(), arguments.begin(), arguments.end());
     const VerdaResult result = RunVerda(all);
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "verda: cannot open serial port /nonexistent/tty at 9600 baud\n");
+    EXPECT_EQ(result.err, "verda: cannot open serial port /nonexistent/tty at 9600 baud: no such device\n");
   }
 }
 

@@ -140,6 +140,44 @@ TEST_F(DownloadCommandTest, ARecordCutShortFailsAndLeavesTheOldFile) {
   EXPECT_EQ(FolderContents().size(), 2u);
 }
 
+TEST_F(DownloadCommandTest, EachFailureSaysWhichStepFailed) {
+  struct Case {
+    const char* name;
+    const char* fileName;
+    std::size_t recordDataShortBy;
+    bool nonNumericRecordSize;
+    const char* output;
+    std::string expected;  // a regular expression for the whole of standard error
+  };
+  const std::string missingFolder = (folder / "missing" / "out.vqb").string();
+  const Case cases[] = {
+      {"no such file", "NOFILE", 0, false, "out.vqb",
+       "verda: the analyzer has no memory file 'NOFILE'; nothing was written\n"},
+      {"record cut short", "TWO", 1, false, "out.vqb",
+       "verda: record 1 of 2 did not arrive whole: 299 of 300 bytes after [0-9]+\\.[0-9] s; nothing was written\n"},
+      {"no record size", "TWO", 0, true, "out.vqb",
+       "verda: the analyzer did not tell the size of record 1 of 2; nothing was written\n"},
+      {"destination", "TWO", 0, false, missingFolder.c_str(),
+       "verda: " + missingFolder + " cannot be written: No such file or directory; nothing was written\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    VirtualAnalyzer analyzer;
+    simanalyzer::MemoryFile file = simanalyzer::NewFile("TWO", 0);
+    file.records = {{1, std::vector<uint8_t>(300, 0x11)}, {2, std::vector<uint8_t>(256, 0x22)}};
+    analyzer.State().store.Add(file);
+    analyzer.Misbehaviour().recordDataShortBy = c.recordDataShortBy;
+    analyzer.Misbehaviour().nonNumericRecordSize = c.nonNumericRecordSize;
+    Serve(std::move(analyzer));
+    const std::string output = c.output[0] == '/' ? c.output : (folder / c.output).string();
+    const VerdaResult result = RunVerda(On({"download", c.fileName, output}));
+    server->Stop();
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(std::regex_match(result.err, std::regex(c.expected))) << result.err;
+    EXPECT_TRUE(FolderContents().empty());
+  }
+}
+
 // The record takes seconds on a paced 19200-baud line: Ctrl-C once bytes
 // arrive stops the download cleanly.
 TEST_F(DownloadCommandTest, CtrlCCancelsCleanlyAndTheTerminalShowedProgress) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "TempDir.h"
@@ -81,6 +82,10 @@ TEST(VerdaUsage, MistakesExitWithStatusTwo) {
       {"translate", "in.vqb", "out.csv", "--blocks", "0x10000"},
       {"translate", "in.vqb", "out.csv", "--record", "1-1"},
       {"translate", "in.vqb", "out.csv", "--profile"},
+      {"translate", "in.vqb", "out.csv", "-j", "2"},
+      {"translate", "--into", "/tmp"},
+      {"translate", "--into", "/tmp", "-j", "0", "in.vqb"},
+      {"translate", "--into", "/tmp", "a/in.vqb", "b/in.vqb"},
   };
   for (const auto& arguments : mistakes) {
     const VerdaResult result = RunVerda(arguments);
@@ -111,6 +116,39 @@ TEST_F(FileCommandsTest, UnreadableInputsAndUnwritableOutputsExitWithStatusOne) 
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_EQ(unwritable.err, "verda: " + blocked + ": cannot be written\n");
   EXPECT_FALSE(std::filesystem::exists(blocked));
+}
+
+// Three files, one of them not a binary data file, two at a time: the two
+// good ones come out as single translations would, the bad one gets one line.
+TEST_F(FileCommandsTest, TranslateIntoAFolderTranslatesEachFileAndNamesTheFailures) {
+  const std::string first = dir.File("first.vqb");
+  vqbtest::VqbFileBuilder().Add(2, vqbtest::RecordBuilder().Block(0x0004, Bytes(30, 0)).Build()).WriteTo(first);
+  const std::string second = dir.File("second.vqb");
+  vqbtest::VqbFileBuilder().Add(1, Bytes(300, 7)).WriteTo(second);
+  const std::string broken = dir.File("broken.vqb");
+  vqbtest::WriteFile(broken, Bytes(20, 'x'));
+  const std::string folder = dir.File("out");
+  std::filesystem::create_directory(folder);
+  const std::vector<std::string> profile = {"--profile", "B,1,1,1,1,1,1,1,1,1,3,1,1"};
+
+  std::vector<std::string> batch = {"translate", "--into", folder, "-j", "2", first, broken, second};
+  batch.insert(batch.end(), profile.begin(), profile.end());
+  const VerdaResult result = RunVerda(batch);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "verda: " + broken + ": is shorter than the 38-byte header of a binary data file\n");
+
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"first.csv", "second.csv"}));
+  for (const std::string& source : {first, second}) {
+    const std::string single = dir.File("single.csv");
+    std::vector<std::string> alone = {"translate", source, single};
+    alone.insert(alone.end(), profile.begin(), profile.end());
+    ASSERT_EQ(RunVerda(alone).status, 0);
+    const std::string name = std::filesystem::path(source).stem().string() + ".csv";
+    EXPECT_EQ(ReadFileText(folder + "/" + name), ReadFileText(single)) << name;
+  }
 }
 
 }  // namespace

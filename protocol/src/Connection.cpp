@@ -21,6 +21,7 @@ std::string Talvinet::SerialDeviceFile(int port) const {
 
 int Talvinet::OpenConnection(ConnectionStruct* c) {
   errorNumber = kStatusOk;
+  openFailure.clear();
   if (c == nullptr || link) return 0;
   link = std::make_unique<SerialLink>(c->port, SerialDeviceFile(c->port), *clock);
   link->dataBits = c->dataBits;
@@ -37,6 +38,7 @@ int Talvinet::OpenConnection(ConnectionStruct* c) {
   transport = kSerialTransport;
   if (c->type == 0) {
     errorNumber = link->Open(openChannel);
+    openFailure = link->openFailure;
     if (errorNumber == kStatusOk) return 1;
   }
   link.reset();
@@ -86,3 +88,5 @@ long Talvinet::GetBaudRate() {
 }
 
 int Talvinet::GetErrno() { return errorNumber; }
+
+const std::string& Talvinet::GetOpenFailure() const { return openFailure; }

@@ -5,6 +5,7 @@
 // padded with zeros to its units. Every announced area must be present for
 // the records after it to be found, so a file is written only when every
 // record arrived.
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -69,47 +70,90 @@ bool Talvinet::WriteDirectoryEntry(WholeFileWriter& writer, std::uint8_t type, s
   return writer.Write(&type, 1) && WriteWord(writer.Stream(), units) == 2;
 }
 
+// Gives up the copy at `step`, for the record at `recordIndex`.
+int Talvinet::DownloadFailed(DownloadStep step, int recordIndex) {
+  downloadFailure.step = step;
+  downloadFailure.recordIndex = recordIndex;
+  return 0;
+}
+
+int Talvinet::DestinationFailed(const WholeFileWriter& writer) {
+  downloadFailure.systemError = writer.Error();
+  return DownloadFailed(kDownloadDestination, -1);
+}
+
+// The record's bytes into `area`, timed and counted for the failure report.
+bool Talvinet::DownloadRecordData(const RecordStruct& record, int index, unsigned char* area,
+                                  const MessageHandler& progressWindow, int progressMessage) {
+  const auto start = clock->Now();
+  const std::uint32_t receivedBefore = bytesReceived;
+  const bool whole =
+      GetRecordData(record.type, record.number, record.size, area, 0, progressWindow, progressMessage) != 0;
+  downloadFailure.recordIndex = index;
+  downloadFailure.recordSize = record.size;
+  downloadFailure.receivedBytes = static_cast<std::int32_t>(bytesReceived - receivedBefore);
+  downloadFailure.elapsedMilliseconds = static_cast<std::int32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(clock->Now() - start).count());
+  return whole;
+}
+
 int Talvinet::CopyRecordToHardDrive(const char* fileName, const char* path, int remote, int type, int number) {
+  downloadFailure = DownloadFailureStruct{kDownloadNotFailed, -1, 0, 0, 0, 0, 0};
   if (fileName == nullptr || path == nullptr || type < 0 || type > kLargestTypeCode) return 0;
   RemoteBracket bracket(*this, remote);
-  const auto typeCode = static_cast<unsigned char>(type);
-  int size = 0;
-  if (SetCurrentFile(fileName, 0) == 0 || GetRecordSize(typeCode, number, &size, 0) == 0) return 0;
-  if (!FitsInDataFile(size)) return 0;
+  RecordStruct record{};
+  record.type = static_cast<unsigned char>(type);
+  record.number = number;
+  if (SetCurrentFile(fileName, 0) == 0) return DownloadFailed(kDownloadNoSuchFile, -1);
+  downloadFailure.recordCount = 1;
+  if (GetRecordSize(record.type, number, &record.size, 0) == 0 || !FitsInDataFile(record.size)) {
+    return DownloadFailed(kDownloadNoRecordSize, 0);
+  }
   WholeFileWriter writer;
-  if (!writer.Open(path)) return 0;
-  const std::uint16_t units = UnitsOf(size);
-  if (!WriteDataFileStart(writer, 1) || !WriteDirectoryEntry(writer, typeCode, units)) return 0;
-  std::vector<unsigned char> area = ZeroFilledArea(units);
-  if (GetRecordData(typeCode, number, size, area.data(), 0) == 0) return 0;
-  return writer.Write(area.data(), area.size()) && writer.Commit() ? 1 : 0;
+  record.units = UnitsOf(record.size);
+  if (!writer.Open(path) || !WriteDataFileStart(writer, 1) || !WriteDirectoryEntry(writer, record.type, record.units)) {
+    return DestinationFailed(writer);
+  }
+  std::vector<unsigned char> area = ZeroFilledArea(record.units);
+  if (!DownloadRecordData(record, 0, area.data(), {}, 0)) return DownloadFailed(kDownloadRecordIncomplete, 0);
+  if (!writer.Write(area.data(), area.size()) || !writer.Commit()) return DestinationFailed(writer);
+  return 1;
 }
 
 int Talvinet::CopyFileToHardDrive(const char* fileName, const char* path, int remote,
                                   const MessageHandler& progressWindow, int progressMessage) {
+  downloadFailure = DownloadFailureStruct{kDownloadNotFailed, -1, 0, 0, 0, 0, 0};
   if (fileName == nullptr || path == nullptr) return 0;
   RemoteBracket bracket(*this, remote);
   int count = 0;
-  if (SetCurrentFile(fileName, 0) == 0 || GetRecordCount(&count, 0) == 0 || count < 1) return 0;
+  if (SetCurrentFile(fileName, 0) == 0) return DownloadFailed(kDownloadNoSuchFile, -1);
+  if (GetRecordCount(&count, 0) == 0) return DownloadFailed(kDownloadNoRecordList, -1);
+  if (count < 1) return DownloadFailed(kDownloadNoRecords, -1);
+  downloadFailure.recordCount = count;
   std::vector<RecordStruct> records(static_cast<std::size_t>(count));
-  if (GetRecords(records.data(), count) == 0) return 0;
+  if (GetRecords(records.data(), count) == 0) return DownloadFailed(kDownloadNoRecordList, -1);
 
   bytesExpected = 0;
   bytesReceived = 0;
   long long expected = 0;
-  for (RecordStruct& record : records) {
-    if (GetRecordSize(record.type, record.number, &record.size, 0) == 0 || !FitsInDataFile(record.size)) return 0;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    RecordStruct& record = records[i];
+    const bool sized = GetRecordSize(record.type, record.number, &record.size, 0) != 0;
+    // The progress message carries 32-bit counts.
+    if (!sized || !FitsInDataFile(record.size) || expected + record.size > INT32_MAX) {
+      return DownloadFailed(kDownloadNoRecordSize, static_cast<int>(i));
+    }
     record.units = UnitsOf(record.size);
     expected += record.size;
   }
-  // The progress message carries 32-bit counts.
-  if (expected > INT32_MAX) return 0;
   bytesExpected = static_cast<std::uint32_t>(expected);
 
   WholeFileWriter writer;
-  if (!writer.Open(path) || !WriteDataFileStart(writer, static_cast<std::uint16_t>(count))) return 0;
+  if (!writer.Open(path) || !WriteDataFileStart(writer, static_cast<std::uint16_t>(count))) {
+    return DestinationFailed(writer);
+  }
   for (const RecordStruct& record : records) {
-    if (!WriteDirectoryEntry(writer, record.type, record.units)) return 0;
+    if (!WriteDirectoryEntry(writer, record.type, record.units)) return DestinationFailed(writer);
   }
   // A stop asked for by the progress window ends the whole copy, even when
   // the record in progress happened to be complete.
@@ -122,13 +166,15 @@ int Talvinet::CopyFileToHardDrive(const char* fileName, const char* path, int re
       return answer;
     };
   }
-  for (const RecordStruct& record : records) {
-    std::vector<unsigned char> area = ZeroFilledArea(record.units);
-    if (GetRecordData(record.type, record.number, record.size, area.data(), 0, watchedProgress, progressMessage) ==
-            0 ||
-        stopped || !writer.Write(area.data(), area.size())) {
-      return 0;
-    }
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const int index = static_cast<int>(i);
+    std::vector<unsigned char> area = ZeroFilledArea(records[i].units);
+    const bool whole = DownloadRecordData(records[i], index, area.data(), watchedProgress, progressMessage);
+    if (stopped) return DownloadFailed(kDownloadCancelled, index);
+    if (!whole) return DownloadFailed(kDownloadRecordIncomplete, index);
+    if (!writer.Write(area.data(), area.size())) return DestinationFailed(writer);
   }
-  return writer.Commit() ? 1 : 0;
+  if (!writer.Commit()) return DestinationFailed(writer);
+  downloadFailure = DownloadFailureStruct{kDownloadNotFailed, -1, count, 0, 0, 0, 0};
+  return 1;
 }

@@ -1,9 +1,11 @@
 #include "SerialLink.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "ProtocolTiming.h"
+#include "serial/OpenFailure.h"
 #include "talvinet/Talvinet.h"
 
 using talvinet::SerialPortLayer;
@@ -34,11 +36,20 @@ talvinet::Clock::TimePoint SerialLink::SecondsFromNow(int seconds) const {
 int SerialLink::Open(const talvinet::ChannelOpener& openChannel) {
   if (isOpen) Close();
   lastError = 0;
-  const bool validPort = portIndex + 1 >= kFirstPort && portIndex + 1 <= kLastPort;
+  openFailure.clear();
+  const int port = portIndex + 1;
+  const bool validPort = port >= kFirstPort && port <= kLastPort;
   std::unique_ptr<talvinet::ByteChannel> channel;
-  if (validPort && openChannel) channel = openChannel(devicePath_, clock_);
+  if (!validPort) {
+    openFailure = "port " + std::to_string(port) + " is not one of the serial ports 1 to 4";
+  } else if (openChannel) {
+    errno = 0;
+    channel = openChannel(devicePath_, clock_);
+    if (!channel) openFailure = talvinet::DescribeOpenFailure(devicePath_, errno);
+  }
   if (channel) serial = std::make_unique<SerialPortLayer>(std::move(channel), clock_, kReceiveQueueSize);
   if (!serial || serial->GetCommError() != 0) {
+    if (openFailure.empty()) openFailure = talvinet::DescribeOpenFailure(devicePath_, 0);
     Close();
     lastError = talvinet::kStatusNoConnection;
     return lastError;
@@ -46,7 +57,10 @@ int SerialLink::Open(const talvinet::ChannelOpener& openChannel) {
   serial->Parity(parity);
   serial->StopBits(stopBits);
   serial->DataLength(dataBits);
-  if (serial->BaudRate(baudRate) == SerialPortLayer::kBaudRateRejected) lastError = talvinet::kStatusNoConnection;
+  if (serial->BaudRate(baudRate) == SerialPortLayer::kBaudRateRejected) {
+    lastError = talvinet::kStatusNoConnection;
+    openFailure = "the device does not take " + std::to_string(baudRate) + " baud";
+  }
   isOpen = 1;
   serial->Dtr(dtr);
   serial->Rts(rts);

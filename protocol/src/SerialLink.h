@@ -38,6 +38,8 @@ struct SerialLink {
   int stopBits = 1;
   int timeoutSeconds = talvinet::timing::kLinkTimeoutSeconds;
   int handshake = 0;
+  // Why the last Open failed, in words; empty after one that succeeded.
+  std::string openFailure;
 
  private:
   // 0 when data waits, else kNoData.

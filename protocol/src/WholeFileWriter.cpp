@@ -27,9 +27,19 @@ std::string TemporaryPathFor(const std::string& destination, std::mt19937_64& ra
 
 WholeFileWriter::~WholeFileWriter() { Discard(); }
 
+// Keeps the errno of the first failure for Error().
+bool WholeFileWriter::Failed() {
+  if (error_ == 0) error_ = errno != 0 ? errno : EIO;
+  return false;
+}
+
 bool WholeFileWriter::Open(const std::string& destination) {
   Discard();
-  if (destination.empty() || destination.back() == '/') return false;
+  error_ = 0;
+  if (destination.empty() || destination.back() == '/') {
+    errno = EISDIR;
+    return Failed();
+  }
   std::mt19937_64 random(std::random_device{}());
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     const std::string candidate = TemporaryPathFor(destination, random);
@@ -37,10 +47,11 @@ bool WholeFileWriter::Open(const std::string& destination) {
     const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
       if (errno == EEXIST) continue;
-      return false;
+      return Failed();
     }
     stream_ = ::fdopen(fd, "wb");
     if (stream_ == nullptr) {
+      Failed();
       ::close(fd);
       ::unlink(candidate.c_str());
       return false;
@@ -49,19 +60,25 @@ bool WholeFileWriter::Open(const std::string& destination) {
     destination_ = destination;
     return true;
   }
-  return false;
+  return Failed();
 }
 
 bool WholeFileWriter::Write(const void* data, std::size_t size) {
-  return stream_ != nullptr && (size == 0 || std::fwrite(data, 1, size, stream_) == size);
+  if (stream_ == nullptr) return false;
+  errno = 0;
+  return size == 0 || std::fwrite(data, 1, size, stream_) == size || Failed();
 }
 
 bool WholeFileWriter::Commit() {
   if (stream_ == nullptr) return false;
+  errno = 0;
   const bool written = std::fflush(stream_) == 0 && std::ferror(stream_) == 0 && ::fsync(::fileno(stream_)) == 0;
+  if (!written) Failed();
   const bool closed = std::fclose(stream_) == 0;
+  if (!closed) Failed();
   stream_ = nullptr;
   if (!written || !closed || ::rename(temporaryPath_.c_str(), destination_.c_str()) != 0) {
+    Failed();
     Discard();
     return false;
   }

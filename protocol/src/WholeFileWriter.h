@@ -24,13 +24,17 @@ class WholeFileWriter {
   bool Write(const void* data, std::size_t size);
   // Flushes, syncs and moves the temporary file into place.
   bool Commit();
+  // The errno of the first step that failed; 0 while none has.
+  int Error() const { return error_; }
 
  private:
   void Discard();
+  bool Failed();
 
   std::FILE* stream_ = nullptr;
   std::string temporaryPath_;
   std::string destination_;
+  int error_ = 0;
 };
 
 }  // namespace talvinet

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -117,16 +118,23 @@ TEST_F(RecordDownloadTest, AFailedOrCancelledDownloadLeavesTheOldFileAlone) {
     std::function<void(simanalyzer::Faults&)> misbehave;
     const char* name;
     long progressAnswer;
+    DownloadStep step;  // reported by GetDownloadFailure
+    int recordIndex;
   };
   const FailureCase cases[] = {
-      {"record cut short", [](simanalyzer::Faults& f) { f.recordDataShortBy = 1; }, "SURVEY  ", 0},
-      {"size not a number", [](simanalyzer::Faults& f) { f.nonNumericRecordSize = true; }, "SURVEY  ", 0},
-      {"listing cut short", [](simanalyzer::Faults& f) { f.listingLinesMissing = 1; }, "SURVEY  ", 0},
-      {"silent mid-record", [](simanalyzer::Faults& f) { f.silentAfterBytes = 400; }, "SURVEY  ", 0},
-      {"record data refused", [](simanalyzer::Faults& f) { f.failCommand = "QRR"; }, "SURVEY  ", 0},
-      {"cancelled", [](simanalyzer::Faults&) {}, "SURVEY  ", 1},
-      {"no such file", [](simanalyzer::Faults&) {}, "NOSUCH  ", 0},
-      {"file without records", [](simanalyzer::Faults&) {}, "EMPTY   ", 0},
+      {"record cut short", [](simanalyzer::Faults& f) { f.recordDataShortBy = 1; }, "SURVEY  ", 0,
+       kDownloadRecordIncomplete, 0},
+      {"size not a number", [](simanalyzer::Faults& f) { f.nonNumericRecordSize = true; }, "SURVEY  ", 0,
+       kDownloadNoRecordSize, 0},
+      {"listing cut short", [](simanalyzer::Faults& f) { f.listingLinesMissing = 1; }, "SURVEY  ", 0,
+       kDownloadNoRecordList, -1},
+      {"silent mid-record", [](simanalyzer::Faults& f) { f.silentAfterBytes = 400; }, "SURVEY  ", 0,
+       kDownloadRecordIncomplete, 0},
+      {"record data refused", [](simanalyzer::Faults& f) { f.failCommand = "QRR"; }, "SURVEY  ", 0,
+       kDownloadRecordIncomplete, 0},
+      {"cancelled", [](simanalyzer::Faults&) {}, "SURVEY  ", 1, kDownloadCancelled, 0},
+      {"no such file", [](simanalyzer::Faults&) {}, "NOSUCH  ", 0, kDownloadNoSuchFile, -1},
+      {"file without records", [](simanalyzer::Faults&) {}, "EMPTY   ", 0, kDownloadNoRecords, -1},
   };
   Open();
   for (const FailureCase& c : cases) {
@@ -140,6 +148,8 @@ TEST_F(RecordDownloadTest, AFailedOrCancelledDownloadLeavesTheOldFileAlone) {
       return c.progressAnswer;
     });
     EXPECT_EQ(result, 0);
+    EXPECT_EQ(analyzer.GetDownloadFailure().step, c.step);
+    EXPECT_EQ(analyzer.GetDownloadFailure().recordIndex, c.recordIndex);
     if (c.progressAnswer != 0) {
       EXPECT_EQ(calls, 1);
     }
@@ -160,8 +170,11 @@ TEST_F(RecordDownloadTest, ADestinationThatCannotBeWrittenFails) {
   Open();
   destination = folder / "missing" / "SURVEY.vqb";
   EXPECT_EQ(CopyFile("SURVEY  "), 0);
+  EXPECT_EQ(analyzer.GetDownloadFailure().step, kDownloadDestination);
+  EXPECT_EQ(analyzer.GetDownloadFailure().systemError, ENOENT);
   destination = folder;
   EXPECT_EQ(CopyFile("SURVEY  "), 0);
+  EXPECT_EQ(analyzer.GetDownloadFailure().systemError, EISDIR);
   EXPECT_TRUE(FolderContents().empty());
 }
 

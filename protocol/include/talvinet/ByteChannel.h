@@ -37,7 +37,8 @@ class ByteChannel {
   virtual void DiscardInput() = 0;
 };
 
-// Opens the device file `path`; nullptr when it cannot be opened.
+// Opens the device file `path`; nullptr when it cannot be opened, with errno
+// saying why (0 when the opener cannot tell).
 using ChannelOpener = std::function<std::unique_ptr<ByteChannel>(const std::string& path, Clock& clock)>;
 
 // A serial device or pseudo-terminal through termios.

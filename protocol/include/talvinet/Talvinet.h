@@ -82,6 +82,34 @@ struct RecordStruct {
 // second the total; a non-zero answer stops the record in progress.
 constexpr unsigned int WM_DOWNLOAD_PROGRESS = 0x400 + 0x80;
 
+namespace talvinet {
+
+// The step at which a copy to the computer gave up.
+enum DownloadStep : std::int32_t {
+  kDownloadNotFailed = 0,
+  kDownloadNoSuchFile = 1,       // the analyzer would not select the memory file
+  kDownloadNoRecords = 2,        // the file holds no records
+  kDownloadNoRecordList = 3,     // the record count or listing did not come
+  kDownloadNoRecordSize = 4,     // record recordIndex's size did not come, or cannot be stored
+  kDownloadRecordIncomplete = 5, // record recordIndex did not arrive whole
+  kDownloadCancelled = 6,        // the progress window asked to stop during record recordIndex
+  kDownloadDestination = 7,      // the destination cannot be written; systemError says why
+};
+
+}  // namespace talvinet
+
+// What stopped the last CopyFileToHardDrive or CopyRecordToHardDrive; read it
+// after one returned 0.
+struct DownloadFailureStruct {
+  std::int32_t step;                 // talvinet::DownloadStep
+  std::int32_t recordIndex;          // 0-based position in the record list, -1 for none
+  std::int32_t recordCount;          // records in the file, 0 until listed
+  std::int32_t recordSize;           // bytes of that record
+  std::int32_t receivedBytes;        // of them received
+  std::int32_t elapsedMilliseconds;  // spent on that record's data
+  std::int32_t systemError;          // errno of a destination failure
+};
+
 struct SerialLink;
 namespace talvinet {
 class WholeFileWriter;
@@ -105,6 +133,11 @@ class Talvinet {
   int IsConnectionOpen();
   long GetBaudRate();
   int GetErrno();
+  // Why the last OpenConnection could not open its serial port, in words to
+  // follow the device's name: "no such device", "permission denied; add
+  // yourself to the group ...", "device busy; ..."; empty when it opened or
+  // no port was tried.
+  const std::string& GetOpenFailure() const;
 
   int SendStr(const char* text);
   int SendChr(char c);
@@ -169,6 +202,7 @@ class Talvinet {
   int CopyRecordToHardDrive(const char* fileName, const char* path, int remote, int type, int number);
   int CopyFileToHardDrive(const char* fileName, const char* path, int remote,
                           const talvinet::MessageHandler& progressWindow, int progressMessage);
+  const DownloadFailureStruct& GetDownloadFailure() const { return downloadFailure; }
   int GetBinaryDump(char* buffer, int length, int remote);
   int GetBinaryBufferedDump(char* buffer, int length, int remote);
 
@@ -220,10 +254,16 @@ class Talvinet {
                            int progressMessage);
   bool WriteDataFileStart(talvinet::WholeFileWriter& writer, std::uint16_t recordCount);
   bool WriteDirectoryEntry(talvinet::WholeFileWriter& writer, std::uint8_t type, std::uint16_t units);
+  int DownloadFailed(talvinet::DownloadStep step, int recordIndex);
+  int DestinationFailed(const talvinet::WholeFileWriter& writer);
+  bool DownloadRecordData(const RecordStruct& record, int index, unsigned char* area,
+                          const talvinet::MessageHandler& progressWindow, int progressMessage);
   int RunOnDiskette(const std::string& command, int remote);
   int ReadBinaryDump(const char* query, char* buffer, int length);
   bool OptionPresent(int position) const;
 
   std::unique_ptr<SerialLink> link;
   std::int32_t transport = talvinet::kNoTransport;
+  std::string openFailure;
+  DownloadFailureStruct downloadFailure{};
 };

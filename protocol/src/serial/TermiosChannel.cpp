@@ -147,6 +147,7 @@ std::unique_ptr<ByteChannel> OpenTermiosChannel(const std::string& path, Clock& 
   if (fd < 0) return nullptr;
   if (!isatty(fd)) {
     close(fd);
+    errno = ENOTTY;
     return nullptr;
   }
   return std::make_unique<TermiosChannel>(fd, clock);

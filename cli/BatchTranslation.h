@@ -1,0 +1,18 @@
+// verda translate --into: many files, each into FOLDER/NAME.csv, translated
+// by parallel jobs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Translation.h"
+
+namespace verda {
+
+// Translates every input with `jobs` jobs side by side. Prints one line per
+// failed file, and on a terminal a progress line; the exit status is
+// kExitFailure when any file failed.
+int TranslateInto(const TranslationRequest& request, const std::string& folder, const std::vector<std::string>& inputs,
+                  unsigned jobs);
+
+}  // namespace verda
