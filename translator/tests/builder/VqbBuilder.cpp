@@ -101,6 +101,42 @@ Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent) {
       .Build();
 }
 
+Bytes StoreBlock(uint16_t overload, const std::vector<int16_t>& channelWords, const Bytes& groups) {
+  const Bytes body = StoreBody(0, overload, channelWords, groups);
+  return ByteWriter().U16(static_cast<uint32_t>(body.size() + 2)).Raw(body).Data();
+}
+
+Bytes AutostoreBlock(uint16_t frameCount, uint16_t deltaQuarterMilliseconds, const Bytes& frames) {
+  const uint32_t end = uint32_t{deltaQuarterMilliseconds} * frameCount;
+  ByteWriter w;
+  w.U16(12).U16(frameCount).Time(static_cast<uint16_t>(end % 40000), static_cast<uint16_t>(end / 40000));
+  return w.Time(deltaQuarterMilliseconds, 0).Raw(frames).Data();
+}
+
+Bytes AutostoreRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent, uint16_t frameCount) {
+  const int channels = 1 << channelExponent;
+  PrefixFields prefix;
+  prefix.hardwareChannels = static_cast<uint8_t>(channels);
+  prefix.dataLength = 2u * bins * static_cast<uint32_t>(channels);
+  MainFields main;
+  main.filter = filter;
+  main.channels = channelExponent;
+  main.bins = bins;
+  ByteWriter frames;
+  for (int frame = 0; frame < frameCount; ++frame) {
+    std::vector<int16_t> levels;
+    for (int i = 0; i < bins * channels; ++i) levels.push_back(static_cast<int16_t>(9000 + 37 * ((i + frame) % 97)));
+    // Sums of 9500, then data scales of 0 where there are two or more channels.
+    std::vector<int16_t> channelWords(channels, 9500);
+    if (channels > 1) channelWords.resize(2 * channels, 0);
+    frames.Raw(StoreBlock(0, channelWords)).Raw(Words(levels));
+  }
+  return RecordBuilder(prefix)
+      .Block(0x0004, MainBody(main, PerChannelGroups(channels)))
+      .RawBlock(0x0800, AutostoreBlock(frameCount, 200, frames.Data()))
+      .Build();
+}
+
 RecordBuilder& RecordBuilder::Block(uint16_t bit, const Bytes& body, std::optional<uint16_t> declaredLength) {
   ByteWriter w;
   w.U16(declaredLength.value_or(static_cast<uint16_t>(body.size() + 2))).Raw(body);
