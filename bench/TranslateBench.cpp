@@ -3,8 +3,9 @@
 // Input: a generated .VQB file of at least --megabytes MB (default 100) of
 // standard-mode spectrum records (prefix, main system variables and spectral
 // data blocks) of --bins bands (default 360, a 1/24-octave filter) and
-// 2^--channel-exponent channels (default 2); every record is translated under
-// the default profile (every option set).
+// 2^--channel-exponent channels (default 2); with --autostore-frames N, autostore
+// records of N such frames instead; every record is translated under the
+// default profile (every option set).
 // Output: MB/s of input and of output, and the process's peak resident memory,
 // which must stay bounded by the largest record, not by the file.
 #include <sys/resource.h>
@@ -60,7 +61,10 @@ int main(int argc, char** argv) {
   const std::size_t megabytes = ArgumentValue(argc, argv, "--megabytes", 100);
   const auto bins = static_cast<uint16_t>(ArgumentValue(argc, argv, "--bins", 360));
   const auto channelExponent = static_cast<uint8_t>(ArgumentValue(argc, argv, "--channel-exponent", 2));
-  const vqbtest::Bytes record = vqbtest::SpectrumRecord(kTwentyFourthOctave, bins, channelExponent);
+  const auto autostoreFrames = static_cast<uint16_t>(ArgumentValue(argc, argv, "--autostore-frames", 0));
+  const vqbtest::Bytes record =
+      autostoreFrames != 0 ? vqbtest::AutostoreRecord(kTwentyFourthOctave, bins, channelExponent, autostoreFrames)
+                           : vqbtest::SpectrumRecord(kTwentyFourthOctave, bins, channelExponent);
   const auto folder = std::filesystem::temp_directory_path();
   const std::string input = (folder / "translate_bench.vqb").string();
   const std::string output = (folder / "translate_bench.csv").string();
