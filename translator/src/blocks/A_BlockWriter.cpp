@@ -1,6 +1,5 @@
 #include "A_BlockWriter.h"
 
-#include <algorithm>
 #include <string>
 
 #include "A_Frame.h"
@@ -10,15 +9,11 @@
 namespace {
 
 constexpr uint32_t kKeepUnitsOption = 0x0004;
-constexpr uint8_t kCrossMode = 1;
-constexpr uint8_t kIntensityMode = 2;
-constexpr uint8_t kFirstUnknownMode = 5;
 // Intensity data types, counted from the prefix's first one, that have band labels.
 constexpr int kLastIntensityKindWithLabels = 3;
 // Standard data types with band labels: 0 to 4 and 15.
 constexpr uint8_t kFirstStandardKindWithoutLabels = 5;
 constexpr uint8_t kStandardKindWithLabels = 15;
-constexpr unsigned kWidestChannelExponent = 32;
 
 bool CountsFrames(uint8_t detector) { return detector >= 5 && detector <= 7; }
 
@@ -67,7 +62,7 @@ void A_BlockWriter::WriteHeadingRow(RowBuffer& out, const labels::BandSettings& 
     bandLabels = known && !sampleTimes;
   } else if (mode == kIntensityMode) {
     bandLabels = intensityKind >= 0 && intensityKind <= kLastIntensityKindWithLabels;
-  } else if (mode < kFirstUnknownMode) {
+  } else if (mode <= kSlmxMode) {
     bandLabels = main.Barwhat() < kFirstStandardKindWithoutLabels || main.Barwhat() == kStandardKindWithLabels;
   }
   for (long long bin = 0; (bandLabels || sampleTimes) && bin < main.Bins(); ++bin) {
@@ -91,9 +86,7 @@ void A_BlockWriter::WriteFrames(const unsigned char* record, RowBuffer& out) {
   settings.record = record;
   settings.recordSize = recordSize;
   settings.bins = main.Bins();
-  settings.channels = prefix.ChannelsFromTChannels()
-                          ? main.TChannels()
-                          : uint64_t{1} << std::min<unsigned>(main.Channels(), kWidestChannelExponent);
+  settings.channels = main.DataChannels();
   settings.countFrames = CountsFrames(main.Detector());
   settings.deltaTime = delta_time;
   settings.tachAndSpeed = prefix.HasTachAndSpeed();

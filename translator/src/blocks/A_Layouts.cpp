@@ -5,13 +5,11 @@
 
 #include "A_Frame.h"
 #include "Conversions.h"
+#include "M_Block.h"
 #include "RowBuffer.h"
 
 namespace {
 
-constexpr uint8_t kCrossMode = 1;
-constexpr uint8_t kIntensityMode = 2;
-constexpr uint8_t kFirstUnknownMode = 5;
 constexpr int kLastCrossKind = 37;
 constexpr double kParticleVelocityOffset = 34;
 
@@ -255,7 +253,7 @@ void WriteIntensity(const A_Frame& frame) {
 }  // namespace
 
 A_Layout ChooseFrameLayout(uint8_t systemmode, int crossKind) {
-  if (systemmode >= kFirstUnknownMode) return L::kNothing;
+  if (systemmode > kSlmxMode) return L::kNothing;
   if (systemmode == kIntensityMode) return L::kIntensity;
   if (systemmode != kCrossMode) return L::kChannelSpectra;
   if (crossKind < 0 || crossKind > kLastCrossKind) return L::kNothing;

@@ -1,5 +1,7 @@
 #include "M_Block.h"
 
+#include <algorithm>
+
 int M_Block::Decode(const unsigned char* record, unsigned long size, int report) {
   recordSize = static_cast<uint32_t>(size);
   decoded = 0;
@@ -12,6 +14,12 @@ int M_Block::Decode(const unsigned char* record, unsigned long size, int report)
   if (record != nullptr && ReadFixedPart(fields) && ReadVariablePart(fields)) decoded = 1;
   // The length depends on the set-up, so it is never compared.
   return FinishDecode(fields.Position(), start, declared_length, report, "M_Block", false);
+}
+
+uint64_t M_Block::DataChannels() const {
+  constexpr unsigned kWidestExponent = 32;
+  if (prefix.ChannelsFromTChannels()) return t_channels;
+  return uint64_t{1} << std::min<unsigned>(channels, kWidestExponent);
 }
 
 bool M_Block::ReadFixedPart(FieldCursor& fields) {
