@@ -95,6 +95,17 @@ TEST(A_BlockWriter, ChannelSpectraOfEveryFrame) {
                           ",,,Channel 2,1.000000,Yes,  30.1,   7.1,  -7.1\r\n\r\n");
 }
 
+TEST(A_BlockWriter, RowsLongerThanTheRowBufferArriveWhole) {
+  Autostore a;
+  a.main.channels = 0;
+  a.main.filter = 9;  // no band labels
+  a.main.bins = 3000;
+  a.frames = {Frame(std::vector<int16_t>(3000, 256))};
+  std::string row = ",,,Channel 1" + kPrefix;
+  for (int bin = 0; bin < 3000; ++bin) row += ",   6.0";
+  EXPECT_EQ(TableRows(Write(a)), row + "\r\n\r\n");
+}
+
 TEST(A_BlockWriter, DetectorsFiveToSevenCountTheFrames) {
   const struct {
     uint8_t detector;
