@@ -114,7 +114,7 @@ float Convert(Scale scale, int16_t raw, const A_Frame& frame, uint64_t pair) {
     case Scale::kHundredths:
       return static_cast<float>(Hundredths(raw));
     case Scale::kScaledByPair:
-      // The data scale of the pair's first channel, as the spectral data block takes it.
+      // Pair q takes data scale q, as the pairs of the spectral data block do.
       return static_cast<float>(ScaledValue(raw, frame.Store().DataScale(pair)));
     case Scale::kOffsetScaledByMaster:
       return static_cast<float>(OffsetScaledValue(raw, frame.Store().DataScale(frame.Settings().masterChannel),
