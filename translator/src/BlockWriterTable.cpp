@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "blocks/A_BlockWriter.h"
 #include "blocks/D_BlockWriter.h"
 #include "blocks/I_BlockWriter.h"
 #include "blocks/LH_BlockWriter.h"
@@ -28,7 +29,7 @@ const std::array<BlockWriteFunction, 16> writers = {
     nullptr,  // 0x0100 Windows Variables
     &RunBlockWriter<I_BlockWriter>,  // 0x0200 I
     nullptr,  // 0x0400 Setup Variables
-    nullptr,  // 0x0800 A
+    &RunBlockWriter<A_BlockWriter>,  // 0x0800 A
     &RunBlockWriter<S_BlockWriter>,  // 0x1000 S
     &RunBlockWriter<D_BlockWriter>,  // 0x2000 D
     nullptr,  // 0x4000 reserved

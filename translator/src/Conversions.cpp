@@ -9,7 +9,7 @@ constexpr double kFullScale = 32767.0;
 constexpr double kHalfScale = 16383.5;
 }  // namespace
 
-double LevelDb(int16_t raw) { return raw * kLevelStep; }
+double LevelDb(int32_t raw) { return raw * kLevelStep; }
 
 double FineLevelDb(int16_t raw) { return raw * kFineLevelStep; }
 

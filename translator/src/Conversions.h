@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // Decibels from an 8.8 fixed-point base-2 logarithm: 20*log10(2)/256 per step.
-double LevelDb(int16_t raw);
+double LevelDb(int32_t raw);
 // Decibels at a quarter of that step: 20*log10(2)/1024.
 double FineLevelDb(int16_t raw);
 // raw / 32767.

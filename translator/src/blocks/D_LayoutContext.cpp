@@ -30,14 +30,7 @@ bool D_LayoutContext::Value(uint64_t index, int16_t& value) const {
 }
 
 uint64_t D_LayoutContext::ChannelCount() const {
-  constexpr unsigned kWidestExponent = 32;
-  uint64_t count = 0;
-  if (Prefix().ChannelsFromTChannels()) {
-    count = main_.TChannels();
-  } else {
-    count = uint64_t{1} << std::min<unsigned>(main_.Channels(), kWidestExponent);
-  }
-  return std::min(count, std::max<uint64_t>(1, ValuesInRecord()));
+  return std::min(main_.DataChannels(), std::max<uint64_t>(1, ValuesInRecord()));
 }
 
 void D_LayoutContext::Write(std::string_view text) const {

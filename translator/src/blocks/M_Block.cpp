@@ -16,6 +16,12 @@ int M_Block::Decode(const unsigned char* record, unsigned long size, int report)
   return FinishDecode(fields.Position(), start, declared_length, report, "M_Block", false);
 }
 
+uint64_t M_Block::DataChannels() const {
+  constexpr unsigned kWidestExponent = 32;
+  if (prefix.ChannelsFromTChannels()) return t_channels;
+  return uint64_t{1} << std::min<unsigned>(channels, kWidestExponent);
+}
+
 bool M_Block::ReadFixedPart(FieldCursor& fields) {
   if (!(fields.U16(declared_length) && fields.U8(systemmode) && fields.U8(channels) && fields.U16(t_channels) &&
         fields.U8(barwhat) && fields.U8(master_channel))) {

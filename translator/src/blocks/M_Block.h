@@ -10,6 +10,9 @@
 #include "Block.h"
 #include "P_Block.h"
 
+// Values of `systemmode`; the spectral data block refuses any above kSlmxMode.
+enum SystemMode : uint8_t { kStandardMode = 0, kCrossMode = 1, kIntensityMode = 2, kSlmMode = 3, kSlmxMode = 4 };
+
 class M_Block : public Block {
  public:
   static constexpr uint16_t kBit = 0x0004;
@@ -33,6 +36,9 @@ class M_Block : public Block {
   uint16_t StartBin() const { return start_bin; }
   uint8_t Detector() const { return detector; }
   uint8_t MaxRpm() const { return max_rpm; }
+  // Channels of the data: `t_channels` where the prefix's hardware says so,
+  // else 2 to the power `channels` (an exponent above 32 counts as 32).
+  uint64_t DataChannels() const;
 
  protected:
   // A group of one byte per hardware channel (or of one byte), absent where

@@ -77,7 +77,11 @@ Bytes StoreBody(uint16_t checksum, uint16_t overload, const std::vector<int16_t>
   return w.Data();
 }
 
-Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent) {
+namespace {
+
+// The prefix and main system variables of a standard-mode spectrum of
+// `bins` bands of 2^channelExponent channels.
+RecordBuilder StandardSetUp(uint8_t filter, uint16_t bins, uint8_t channelExponent) {
   const int channels = 1 << channelExponent;
   PrefixFields prefix;
   prefix.hardwareChannels = static_cast<uint8_t>(channels);
@@ -87,17 +91,55 @@ Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent) {
   main.channels = channelExponent;
   main.bins = bins;
   main.fftLowPass = 1;
+  RecordBuilder builder(prefix);
+  builder.Block(0x0004, MainBody(main, PerChannelGroups(channels)));
+  return builder;
+}
+
+// Levels of a smooth spectrum, channel by channel, moved along by `shift` bands.
+std::vector<int16_t> SpectrumLevels(uint16_t bins, int channels, int shift) {
   std::vector<int16_t> levels;
   constexpr double kStepsPerDb = 256 / 6.0205999;
   for (int channel = 0; channel < channels; ++channel) {
-    for (int bin = 0; bin < bins; ++bin) {
+    for (int bin = shift; bin < bins + shift; ++bin) {
       const double db = 45 + 20 * std::sin(bin * 0.05 + channel) - 0.01 * bin;
       levels.push_back(static_cast<int16_t>(std::lround(db * kStepsPerDb)));
     }
   }
-  return RecordBuilder(prefix)
-      .Block(0x0004, MainBody(main, PerChannelGroups(channels)))
-      .RawBlock(0x2000, Words(levels))
+  return levels;
+}
+
+}  // namespace
+
+Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent) {
+  return StandardSetUp(filter, bins, channelExponent)
+      .RawBlock(0x2000, Words(SpectrumLevels(bins, 1 << channelExponent, 0)))
+      .Build();
+}
+
+Bytes StoreBlock(uint16_t overload, const std::vector<int16_t>& channelWords, const Bytes& groups) {
+  const Bytes body = StoreBody(0, overload, channelWords, groups);
+  return ByteWriter().U16(static_cast<uint32_t>(body.size() + 2)).Raw(body).Data();
+}
+
+Bytes AutostoreBlock(uint16_t frameCount, uint16_t deltaQuarterMilliseconds, const Bytes& frames) {
+  const uint32_t end = uint32_t{deltaQuarterMilliseconds} * frameCount;
+  ByteWriter w;
+  w.U16(12).U16(frameCount).Time(static_cast<uint16_t>(end % 40000), static_cast<uint16_t>(end / 40000));
+  return w.Time(deltaQuarterMilliseconds, 0).Raw(frames).Data();
+}
+
+Bytes AutostoreRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent, uint16_t frameCount) {
+  const int channels = 1 << channelExponent;
+  // Sums of 9500, then data scales of 0 where there are two or more channels.
+  std::vector<int16_t> channelWords(channels, 9500);
+  if (channels > 1) channelWords.resize(2 * channels, 0);
+  ByteWriter frames;
+  for (int frame = 0; frame < frameCount; ++frame) {
+    frames.Raw(StoreBlock(0, channelWords)).Raw(Words(SpectrumLevels(bins, channels, frame)));
+  }
+  return StandardSetUp(filter, bins, channelExponent)
+      .RawBlock(0x0800, AutostoreBlock(frameCount, 200, frames.Data()))
       .Build();
 }
 

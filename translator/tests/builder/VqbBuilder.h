@@ -92,6 +92,16 @@ Bytes StoreBody(uint16_t checksum, uint16_t overload, const std::vector<int16_t>
 // and spectral data with `bins` rows of 2^channelExponent channels.
 Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent = 0);
 
+// A whole spectral store information block: its length field, then StoreBody
+// with checksum 0.
+Bytes StoreBlock(uint16_t overload, const std::vector<int16_t>& channelWords, const Bytes& groups = {});
+// An autostore block for RecordBuilder::RawBlock: its 12-byte header saying
+// `frameCount` frames and the delta time, then the frames' bytes.
+Bytes AutostoreBlock(uint16_t frameCount, uint16_t deltaQuarterMilliseconds, const Bytes& frames);
+// A plausible standard-mode autostore record: `frameCount` frames of `bins`
+// bands of 2^channelExponent channels.
+Bytes AutostoreRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent, uint16_t frameCount);
+
 class RecordBuilder {
  public:
   explicit RecordBuilder(PrefixFields prefix = {}) : prefix_(std::move(prefix)) {}
