@@ -85,7 +85,7 @@ bool Rearrange(const std::string& outputPath) {
       return false;
     }
   }
-  return !sink.Failed() && copy.Commit();
+  return sink.Flush() && copy.Commit();
 }
 
 }  // namespace
