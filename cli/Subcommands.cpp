@@ -14,6 +14,9 @@ const std::vector<Subcommand>& Subcommands() {
       kDownloadCommand,
       kCreateCommand,
       kDeleteCommand,
+      kScreenCommand,
+      kKeysCommand,
+      kKeyCommand,
   };
   return table;
 }

@@ -15,6 +15,7 @@ constexpr char kChangesCaptureQuery[] = "QQQRD\r\n";
 }  // namespace
 
 int Talvinet::GetDisplayData(unsigned short kind, unsigned char* screen, int /*reserved*/, int remote) {
+  captureComplete = false;
   RemoteBracket bracket(*this, remote);
   if (screen == nullptr) return 0;
   if (SendRTAQueryString(kind == kFullCapture ? kFullCaptureQuery : kChangesCaptureQuery) == 0) return 0;
@@ -30,6 +31,7 @@ void Talvinet::DecodeDeltaData(unsigned char* screen) {
     if (error != 0) return;
     decoder.Take(static_cast<unsigned char>(c));
   } while (!decoder.Finished());
+  captureComplete = decoder.Ended();
 }
 
 void Talvinet::DecodeStandardData(unsigned char* screen) {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "WholeFileWriter.h"
 #include "talvinet/Talvinet.h"
+#include "talvinet/WholeFile.h"
 
 namespace talvinet {
 
@@ -55,8 +55,7 @@ std::array<unsigned char, kScreenBitmapFileSize> ScreenBitmapFileBytes(const uns
 bool WriteScreenBitmapFile(const std::string& path, const unsigned char* bitmap) {
   if (bitmap == nullptr) return false;
   const auto bytes = ScreenBitmapFileBytes(bitmap);
-  WholeFileWriter writer;
-  return writer.Open(path) && writer.Write(bytes.data(), bytes.size()) && writer.Commit();
+  return WriteWholeFile(path, bytes.data(), bytes.size());
 }
 
 }  // namespace talvinet

@@ -27,7 +27,7 @@ void ScreenStreamDecoder::Take(unsigned char byte) {
       break;
     case Expect::Code:
       if (byte == '\n' && lastLiteral_ == '\r') {
-        finished_ = true;
+        finished_ = ended_ = true;
       } else if (byte == kSkip) {
         expect_ = Expect::SkipCount;
       } else if (byte == kRun) {

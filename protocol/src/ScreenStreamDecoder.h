@@ -15,7 +15,9 @@ class ScreenStreamDecoder {
   explicit ScreenStreamDecoder(unsigned char* screen) : screen_(screen) {}
 
   void Take(unsigned char byte);
+  // Finished: nothing more is taken. Ended: the stream's own end came.
   bool Finished() const { return finished_; }
+  bool Ended() const { return ended_; }
 
  private:
   enum class Expect { FirstByte, Code, SkipCount, RunCount, RunValue };
@@ -30,6 +32,7 @@ class ScreenStreamDecoder {
   std::size_t bytesTaken_ = 0;
   unsigned char lastLiteral_ = 0;
   bool finished_ = false;
+  bool ended_ = false;
 };
 
 }  // namespace talvinet

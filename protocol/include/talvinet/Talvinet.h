@@ -203,6 +203,9 @@ class Talvinet {
   // caller between captures); kind 1 is a full capture, any other kind the
   // changes since the previous one. 1 when the query was sent.
   int GetDisplayData(unsigned short kind, unsigned char* screen, int reserved, int remote);
+  // 1 when the last capture's stream came to its end; a failed read leaves
+  // the screen partly updated and this 0, while GetDisplayData still says 1.
+  int LastCaptureComplete() const { return captureComplete ? 1 : 0; }
   // Converts a screen buffer into a bitmap image (kBitmapImageSize bytes).
   static void CreateBitmapFromData(unsigned char* bitmap, const unsigned char* screen);
   int EmulateKeystroke(int key, int remote);
@@ -271,4 +274,5 @@ class Talvinet {
 
   std::unique_ptr<SerialLink> link;
   std::int32_t transport = talvinet::kNoTransport;
+  bool captureComplete = false;
 };
