@@ -22,10 +22,11 @@ constexpr char kAllKeysQuery[] = "QKE *\r\n";
 constexpr char kEndOfList[] = "\r\n";
 constexpr std::size_t kKeyNameLength = kKeyNameRoom - 1;
 
-// Copies up to 7 characters of a name that starts at `text`, stopping at its
-// closing quote or the end of the line.
-void CopyKeyName(char* name, std::string_view text) {
-  const std::size_t length = std::min({text.find_first_of("'\"\r\n"), text.size(), kKeyNameLength});
+// Copies up to 7 characters of a name, stopping at `closingQuote` (NUL for
+// none) or the end of the line.
+void CopyKeyName(char* name, std::string_view text, char closingQuote) {
+  const std::size_t end = std::min(text.find(closingQuote), text.find_first_of("\r\n"));
+  const std::size_t length = std::min({end, text.size(), kKeyNameLength});
   std::memcpy(name, text.data(), length);
   name[length] = '\0';
 }
@@ -36,10 +37,8 @@ void TakeKeyListLine(KeyboardStruct& keys, const char* line) {
   if (!number || *number < 0 || *number >= kKeyCount) return;
   const std::string_view text(line);
   const std::size_t open = text.find_first_of("'\"");
-  if (open == std::string_view::npos) return;
-  const std::size_t close = text.find(text[open], open + 1);
-  if (close == std::string_view::npos) return;
-  CopyKeyName(keys.keyName[*number], text.substr(open + 1, close - open - 1));
+  if (open == std::string_view::npos || text.find(text[open], open + 1) == std::string_view::npos) return;
+  CopyKeyName(keys.keyName[*number], text.substr(open + 1), text[open]);
 }
 
 }  // namespace
@@ -71,7 +70,9 @@ int Talvinet::GetKeyName(int key, char* name, int room, int remote) {
   int count = 0;
   ReadStr(line, &count, timing::kReplyLineRoom);
   if (count <= 0) return 0;
-  if (line[0] != '\0') CopyKeyName(name, line + 1);
+  // The reply starts with a quote mark; the name ends at its partner.
+  const char quote = line[0] == '\'' || line[0] == '"' ? line[0] : '\0';
+  if (line[0] != '\0') CopyKeyName(name, line + 1, quote);
   return 1;
 }
 
