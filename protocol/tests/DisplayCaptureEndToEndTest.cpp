@@ -17,8 +17,8 @@ using Screen = std::array<unsigned char, kScreenBufferSize>;
 
 class DisplayCaptureEndToEndTest : public ::testing::Test {
  protected:
-  void Serve(simanalyzer::Model model) {
-    simanalyzer::VirtualAnalyzer virtualAnalyzer(model);
+  void Serve() {
+    simanalyzer::VirtualAnalyzer virtualAnalyzer(simanalyzer::Model::Cedar);
     virtualAnalyzer.State().clock = [] { return std::time_t{86400}; };  // a still clock keeps the pictures equal
     virtualAnalyzer.State().store.Add({"PUMP    ", "01/02/03", "04:05:06", simanalyzer::DemoRecords()});
     server = std::make_unique<simanalyzer::PtyAnalyzer>(std::move(virtualAnalyzer));
@@ -49,7 +49,7 @@ class DisplayCaptureEndToEndTest : public ::testing::Test {
 };
 
 TEST_F(DisplayCaptureEndToEndTest, AChangesCaptureAfterAKeyPressMatchesAFullCapture) {
-  Serve(simanalyzer::Model::Cedar);
+  Serve();
   const Screen before = Capture(kFullCapture);
   EXPECT_EQ(before, Drawn());
   EXPECT_EQ(analyzer.EmulateKeystroke("R/S", 1), 1);
@@ -61,20 +61,6 @@ TEST_F(DisplayCaptureEndToEndTest, AChangesCaptureAfterAKeyPressMatchesAFullCapt
     EXPECT_TRUE(virtualAnalyzer.State().running);
     EXPECT_EQ(virtualAnalyzer.State().panel.lastKey, "Right");
   });
-}
-
-TEST_F(DisplayCaptureEndToEndTest, TheDeodarNamesItsKeysDifferently) {
-  Serve(simanalyzer::Model::Deodar);
-  KeyboardStruct keys{};
-  ASSERT_EQ(analyzer.GetDefinedKeys(&keys, 1), 1);
-  EXPECT_STREQ(keys.keyName[16], "SRQ");
-  EXPECT_STREQ(keys.keyName[14], "");
-  char name[8];
-  ASSERT_EQ(analyzer.GetKeyName(8, name, sizeof name, 1), 1);
-  EXPECT_STREQ(name, "Prev");
-  int key = 0;
-  ASSERT_EQ(analyzer.GetKeyNumber("srq", &key, 1), 1);
-  EXPECT_EQ(key, 16);
 }
 
 }  // namespace

@@ -54,8 +54,6 @@ TEST(ScreenBitmapFileTest, WrittenWholeOrNotAtAll) {
   const auto expected = ScreenBitmapFileBytes(bitmap.data());
   EXPECT_EQ(written, std::vector<unsigned char>(expected.begin(), expected.end()));
   EXPECT_FALSE(WriteScreenBitmapFile((folder / "missing" / "shot.bmp").string(), bitmap.data()));
-  EXPECT_FALSE(WriteScreenBitmapFile((folder / "null.bmp").string(), nullptr));
-  EXPECT_FALSE(fs::exists(folder / "null.bmp"));
   fs::remove_all(folder);
 }
 

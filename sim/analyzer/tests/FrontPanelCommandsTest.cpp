@@ -35,6 +35,8 @@ TEST(FrontPanelCommandsTest, EveryKeyNameIsShortUniqueAndSendable) {
 TEST(FrontPanelCommandsTest, KeyQueriesAndRefusedPresses) {
   VirtualAnalyzer analyzer = AnalyzerWithFiles();
   EXPECT_EQ(Exchange(analyzer, Query("QKE 16")), "'SLM'\r\n");
+  VirtualAnalyzer deodar = AnalyzerWithFiles(Model::Deodar);
+  EXPECT_EQ(Exchange(deodar, Query("QKE 16;QKE 14;QKE prev")), "'SRQ'\r\n''\r\n8\r\n");
   EXPECT_EQ(Exchange(analyzer, Query("QKE 0")), "''\r\n");
   EXPECT_EQ(Exchange(analyzer, Query("QKE r/s")), "18\r\n");
   EXPECT_EQ(Exchange(analyzer, Query("QKE Nosuch")), "-1\r\n");
