@@ -30,6 +30,9 @@ extern const Subcommand kDownloadCommand;
 extern const Subcommand kCreateCommand;
 extern const Subcommand kDeleteCommand;
 extern const Subcommand kPortsCommand;
+extern const Subcommand kScreenCommand;
+extern const Subcommand kKeysCommand;
+extern const Subcommand kKeyCommand;
 
 // The table of subcommands; main() dispatches through it.
 const std::vector<Subcommand>& Subcommands();

@@ -15,6 +15,9 @@ const std::vector<Subcommand>& Subcommands() {
       kCreateCommand,
       kDeleteCommand,
       kPortsCommand,
+      kScreenCommand,
+      kKeysCommand,
+      kKeyCommand,
   };
   return table;
 }

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev qt6-serialport-dev libgl-dev
+          qt6-base-dev qt6-multimedia-dev qt6-serialport-dev libgl-dev libpng-dev
           desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do

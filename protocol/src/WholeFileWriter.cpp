@@ -1,5 +1,7 @@
 #include "WholeFileWriter.h"
 
+#include "talvinet/WholeFile.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -95,6 +97,15 @@ void WholeFileWriter::Discard() {
     ::unlink(temporaryPath_.c_str());
     temporaryPath_.clear();
   }
+}
+
+}  // namespace talvinet
+
+namespace talvinet {
+
+bool WriteWholeFile(const std::string& path, const void* data, std::size_t size) {
+  WholeFileWriter writer;
+  return writer.Open(path) && writer.Write(data, size) && writer.Commit();
 }
 
 }  // namespace talvinet

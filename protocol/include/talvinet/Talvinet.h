@@ -35,6 +35,26 @@ using MessageHandler = std::function<long(unsigned int message, long firstParame
 // Longest command or query text after framing, NUL included.
 constexpr int kMaxCommandSize = 256;
 
+// The analyzer's screen: 480 x 128 pixels in 16 bands of 8 rows. The screen
+// buffer holds column k of band b at byte b * 480 + k, bit 7 the band's top
+// row. The bitmap image holds 128 rows of 60 bytes, top row first, bit 7 the
+// leftmost pixel, a 1 for every unlit pixel.
+constexpr int kScreenWidth = 480;
+constexpr int kScreenHeight = 128;
+constexpr int kScreenBands = 16;
+constexpr int kScreenBufferSize = kScreenWidth * kScreenBands;
+constexpr int kBitmapRowBytes = kScreenWidth / 8;
+constexpr int kBitmapImageSize = kBitmapRowBytes * kScreenHeight;
+
+// Capture kinds of GetDisplayData: the whole screen, or what changed since
+// the analyzer's previous capture.
+constexpr unsigned short kFullCapture = 1;
+constexpr unsigned short kChangesCapture = 2;
+
+// Key numbers run from 0 to kKeyCount - 1; a name needs kKeyNameRoom bytes.
+constexpr int kKeyCount = 128;
+constexpr int kKeyNameRoom = 8;
+
 }  // namespace talvinet
 
 struct ConnectionStruct {
@@ -76,6 +96,12 @@ struct RecordStruct {
   std::uint16_t units;   // 256-byte units; filled by CopyFileToHardDrive
   char name[12];         // columns 16-26: record type name
   char info[65];         // from column 28
+};
+
+// The analyzer's key names by key number: up to 7 characters each, empty
+// for keys it does not define.
+struct KeyboardStruct {
+  char keyName[128][8];
 };
 
 // The download progress message: first parameter the bytes received so far,
@@ -206,6 +232,23 @@ class Talvinet {
   int GetBinaryDump(char* buffer, int length, int remote);
   int GetBinaryBufferedDump(char* buffer, int length, int remote);
 
+  // --- Display capture and key emulation ---
+  // Decodes a capture into `screen` (kScreenBufferSize bytes, kept by the
+  // caller between captures); kind 1 is a full capture, any other kind the
+  // changes since the previous one. 1 when the query was sent.
+  int GetDisplayData(unsigned short kind, unsigned char* screen, int reserved, int remote);
+  // 1 when the last capture's stream came to its end; a failed read leaves
+  // the screen partly updated and this 0, while GetDisplayData still says 1.
+  int LastCaptureComplete() const { return captureComplete ? 1 : 0; }
+  // Converts a screen buffer into a bitmap image (kBitmapImageSize bytes).
+  static void CreateBitmapFromData(unsigned char* bitmap, const unsigned char* screen);
+  int EmulateKeystroke(int key, int remote);
+  int EmulateKeystroke(const char* name, int remote);
+  // `room` must be at least kKeyNameRoom.
+  int GetKeyName(int key, char* name, int room, int remote);
+  int GetKeyNumber(const char* name, int* key, int remote);
+  int GetDefinedKeys(KeyboardStruct* keys, int remote);
+
   // --- Host settings ---
   // Receives each non-zero analyzer error code as kErrorCodeMessage while
   // notifyEnabled is non-zero. The library never sets either.
@@ -223,6 +266,11 @@ class Talvinet {
   unsigned short GetDelayTime(const char* text, unsigned short modelClassForDelay);
   unsigned short GetLinesInResult(const char* text);
   void SanitizeResultString(char* text, int length);
+
+  // Decode a capture's reply straight from the line into `screen`, writing
+  // nothing past its kScreenBufferSize bytes.
+  void DecodeDeltaData(unsigned char* screen);
+  void DecodeStandardData(unsigned char* screen);
 
   HardwareSetupStruct hardwareSetup;
   std::int32_t connectionType = 0;
@@ -266,4 +314,5 @@ class Talvinet {
   std::int32_t transport = talvinet::kNoTransport;
   std::string openFailure;
   DownloadFailureStruct downloadFailure{};
+  bool captureComplete = false;
 };

@@ -24,5 +24,7 @@ using CommandTable = std::map<std::string, CommandHandler, std::less<>>;
 void AddFileCommands(CommandTable& table);
 void AddDisketteCommands(CommandTable& table);
 void AddIdentityCommands(CommandTable& table);
+void AddKeyCommands(CommandTable& table);
+void AddScreenCommands(CommandTable& table);
 
 }  // namespace simanalyzer

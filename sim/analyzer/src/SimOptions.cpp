@@ -171,6 +171,7 @@ bool ApplySimOptions(const SimOptions& options, const std::string& demoPath, Vir
                      std::string& problem, std::vector<std::string>& warnings) {
   AnalyzerState& state = analyzer.State();
   state.identity = IdentityFor(options.model);
+  state.panel.model = options.model;
   state.diskette.inserted = options.diskette;
   analyzer.Misbehaviour() = options.faults;
   if (options.loads.empty()) {

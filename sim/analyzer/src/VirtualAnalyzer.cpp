@@ -18,6 +18,8 @@ const CommandTable& Commands() {
     AddFileCommands(commands);
     AddDisketteCommands(commands);
     AddIdentityCommands(commands);
+    AddKeyCommands(commands);
+    AddScreenCommands(commands);
     return commands;
   }();
   return table;
@@ -43,6 +45,7 @@ std::vector<std::string_view> SplitCommands(std::string_view line) {
 
 VirtualAnalyzer::VirtualAnalyzer(Model model) {
   state_.identity = IdentityFor(model);
+  state_.panel.model = model;
   state_.measurement = DemoMeasurement();
 }
 

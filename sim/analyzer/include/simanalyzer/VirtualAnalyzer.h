@@ -23,7 +23,21 @@
 //   QRLR t,n      the record's size in bytes; 0 for an unknown record
 //   QRR t,n       exactly the record's bytes, no line end
 //   QDO           1 while the diskette is open, else 0
+//   QKE *         one line per defined key, ascending: the number, a blank
+//                 and the name in single quotes ("18 'R/S'"), then an empty line
+//   QKE n         the key's name in single quotes; '' for a key the model
+//                 lacks (error code 2 when n is not 0 to 127)
+//   QKE NAME      the number of the key so named, without regard to case;
+//                 -1 when there is none (error code 2)
+//   QQQRF         the whole screen as a capture stream (ScreenStream.h)
+//   QQQRD         the changes since the previous capture; the whole screen
+//                 when there was none
+//   KE n, KE 'NAME'  no reply; presses the key (Keypad.h), error code 2 for
+//                 a key the model lacks. R/S toggles the run state, the
+//                 cursor keys move the spectrum cursor, the first soft key
+//                 (File) makes the next memory file current.
 //   FS, FC, FE, ST, RE, DO, DX, DS, DR, DE, DDDDD   no reply
+// The screen (ScreenLayout.h) is drawn afresh for every capture.
 // An unknown mnemonic is not obeyed and replies nothing (error code 1).
 #pragma once
 
