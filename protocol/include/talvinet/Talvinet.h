@@ -372,6 +372,8 @@ class Talvinet {
   // The first reply line copied into `text` (room bytes) and cleaned.
   int QueryCleanText(const char* query, char* text, int room, int remote);
   int QueryNumber(const char* query, int* value, int remote);
+  int QueryFraction(const char* query, double* value, int remote);
+  int SendSetupCommand(const char* mnemonic, unsigned char id, char* name, int remote);
 
   std::unique_ptr<SerialLink> link;
   std::int32_t transport = talvinet::kNoTransport;
