@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "simanalyzer/Identity.h"
+#include "simanalyzer/InstrumentSettings.h"
 #include "simanalyzer/MemoryStore.h"
 
 namespace simanalyzer {
@@ -18,6 +19,10 @@ struct AnalyzerState {
   bool remote = false;
   // The analyzer's clock; it stamps new files.
   std::function<std::time_t()> clock = [] { return std::time(nullptr); };
+  InstrumentSettings settings;
 };
+
+// The analyzer's own time: the clock as "CK" last set it.
+inline std::time_t AnalyzerTime(const AnalyzerState& state) { return state.clock() + state.settings.clockOffset; }
 
 }  // namespace simanalyzer
