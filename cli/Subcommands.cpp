@@ -14,6 +14,20 @@ const std::vector<Subcommand>& Subcommands() {
       kDownloadCommand,
       kCreateCommand,
       kDeleteCommand,
+      kStatusCommand,
+      kClockCommand,
+      kStateCommand,
+      kRunCommand,
+      kStopCommand,
+      kResetCommand,
+      kTriggerCommand,
+      kStoreCommand,
+      kNoteCommand,
+      kBeeperCommand,
+      kMacrosCommand,
+      kMacroCommand,
+      kSetupsCommand,
+      kSetupCommand,
   };
   return table;
 }
