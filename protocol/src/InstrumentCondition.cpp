@@ -1,5 +1,4 @@
 // The analyzer's note, beeper, clock, memory and battery.
-#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -16,13 +15,6 @@ constexpr std::size_t kLongestNote = 64;
 constexpr std::size_t kDateColumns = 9;
 constexpr std::size_t kTimeColumn = 10;
 constexpr std::uint16_t kDeodarClass = 3;
-
-// Up to `room` - 1 bytes of `source`, terminated.
-void CopyInto(char* text, int room, std::string_view source) {
-  const std::size_t n = std::min(source.size(), static_cast<std::size_t>(room) - 1);
-  std::memcpy(text, source.data(), n);
-  text[n] = '\0';
-}
 
 }  // namespace
 
@@ -47,9 +39,8 @@ int Talvinet::GetDateAndTime(char* date, int dateRoom, char* time, int timeRoom,
   RemoteBracket bracket(*this, remote);
   char line[timing::kReplyLineRoom + 1] = {};
   if (!QueryLine("QCK\r\n", line, timing::kReplyLineRoom)) return 0;
-  const std::string_view whole(line);
-  CopyInto(date, dateRoom, whole.substr(0, kDateColumns));
-  CopyInto(time, timeRoom, whole.substr(std::min(kTimeColumn, whole.size())));
+  CopyColumn(date, static_cast<std::size_t>(dateRoom), line, 0, kDateColumns);
+  CopyColumn(time, static_cast<std::size_t>(timeRoom), line, kTimeColumn, timing::kReplyLineRoom);
   SanitizeResultString(date, dateRoom);
   SanitizeResultString(time, timeRoom);
   return 1;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ListingText.h"
 #include "RemoteBracket.h"
 #include "ReplyParsers.h"
 #include "TransferTiming.h"
@@ -15,11 +16,6 @@ namespace {
 
 constexpr int kFrequencyRangeRoom = 128;
 
-void CopyField(char* text, std::size_t room, std::string_view field) {
-  const std::size_t n = field.copy(text, room - 1);
-  text[n] = '\0';
-}
-
 }  // namespace
 
 int Talvinet::GetDisplayedFrequencyRange(FrequencyRangeStruct* range, int remote) {
@@ -29,8 +25,8 @@ int Talvinet::GetDisplayedFrequencyRange(FrequencyRangeStruct* range, int remote
   char line[kFrequencyRangeRoom + 1] = {};
   if (!QueryLine("QFQ\r\n", line, kFrequencyRangeRoom)) return 0;
   const auto fields = CommaFields(line);
-  CopyField(range->lowText, sizeof range->lowText, FieldAt(fields, 0));
-  CopyField(range->highText, sizeof range->highText, FieldAt(fields, 1));
+  CopyText(range->lowText, sizeof range->lowText, FieldAt(fields, 0));
+  CopyText(range->highText, sizeof range->highText, FieldAt(fields, 1));
   for (std::size_t i = 0; i < std::size(range->rangeValue); ++i) {
     range->rangeValue[i] = static_cast<std::uint16_t>(FieldValue(FieldAt(fields, i + 2)));
   }
@@ -54,7 +50,7 @@ int Talvinet::GetFrequencyLevelRange(int a, int b, int c, char* text, int room, 
   RemoteBracket bracket(*this, remote);
   char line[timing::kReplyLineRoom + 1] = {};
   if (!QueryLine(query, line, std::max(room - 1, 1))) return 0;
-  CopyField(text, static_cast<std::size_t>(room), line);
+  CopyText(text, static_cast<std::size_t>(room), line);
   return 1;
 }
 
@@ -66,8 +62,8 @@ int Talvinet::GetSummationLevel(int n, char* first, int firstRoom, char* second,
   char line[timing::kReplyLineRoom + 1] = {};
   if (!QueryLine(query, line, timing::kReplyLineRoom)) return 0;
   const auto fields = CommaFields(line);
-  CopyField(first, static_cast<std::size_t>(firstRoom), FieldAt(fields, 0));
-  CopyField(second, static_cast<std::size_t>(secondRoom), FieldAt(fields, 1));
+  CopyText(first, static_cast<std::size_t>(firstRoom), FieldAt(fields, 0));
+  CopyText(second, static_cast<std::size_t>(secondRoom), FieldAt(fields, 1));
   SanitizeResultString(first, firstRoom);
   SanitizeResultString(second, secondRoom);
   return 1;
