@@ -117,18 +117,18 @@ TEST_F(VerdaSettingsTest, SetupsAreStoredNamedAndSavedToAFileThatLoadsBack) {
       {{"setup", "rename", "3", "NEWNAME"}, 0, "", ""},
       {{"setup", "boot", "2"}, 0, "", ""},
       {{"setup", "recall", "1"}, 0, "", ""},
-      {{"setups"}, 0,
-       "0\tFACTORY\tused\t-\n1\tOCTAVE\tused\t-\n2\tNARROW\tused\tboot\n3\tNEWNAME\tunused\t-\n"
-       "4\tABCDEFG\tused\t-\n5\t\tunused\t-\n6\t\tunused\t-\n7\t\tunused\t-\n",
-       ""},
       {{"setup", "save", "1", file}, 0, "", ""},
       {{"setup", "load", "5", file}, 0, "", ""},
+      // Setup bytes have no answer: the listing is the first sign that they arrived.
+      {{"setups"}, 0,
+       "0\tFACTORY\tused\t-\n1\tOCTAVE\tused\t-\n2\tNARROW\tused\tboot\n3\tNEWNAME\tunused\t-\n"
+       "4\tABCDEFG\tused\t-\n5\t\tused\t-\n6\t\tunused\t-\n7\t\tunused\t-\n",
+       ""},
   });
   EXPECT_EQ(FileText(file).size(), 104U + 160 * 3 + 2);
   server->WithAnalyzer([](VirtualAnalyzer& analyzer) {
     const auto& stored = analyzer.State().settings.setups.stored;
     EXPECT_EQ(stored[5].values, stored[1].values);
-    EXPECT_TRUE(stored[5].used);
     analyzer.State().identity.SetOption(simanalyzer::option::k30, true);
   });
   RunSteps({{{"setup", "load", "6", file}, 1, "", "verda: The setup file is incompatible with your analyzer.\n"}});

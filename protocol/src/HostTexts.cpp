@@ -20,7 +20,7 @@ const char* MacroRefusalText(int status) {
 }
 
 const char* BatteryVerdict(const char* volts) {
-  const float voltage = static_cast<float>(std::strtod(volts, nullptr));
+  const float voltage = volts != nullptr ? static_cast<float>(std::strtod(volts, nullptr)) : 0.0F;
   if (voltage > 6.8) return " -- OK";
   if (voltage > 6.2) return " -- LOW";
   return " -- CHARGE";
