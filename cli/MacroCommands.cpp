@@ -21,7 +21,9 @@ int RunMacros(std::vector<std::string> arguments) {
   AnalyzerSession session;
   if (!session.Open()) return kExitFailure;
   MacroStruct macros;
-  if (session.Analyzer().GetMacroInfo(&macros, 0) == 0) return Fail(kExitFailure, "the analyzer did not tell its macros");
+  if (session.Analyzer().GetMacroInfo(&macros, 0) == 0) {
+    return Fail(kExitFailure, "the analyzer did not tell its macros");
+  }
   for (int id = 0; id < talvinet::kMacroCount; ++id) {
     if (macros.macroState[id] == 0) continue;
     char schedule[32] = "-";
@@ -49,8 +51,9 @@ struct TimeOfDay {
 std::optional<TimeOfDay> ParseTimeOfDay(const std::string& text) {
   TimeOfDay time{};
   char end = '\0';
-  if (text.size() != 8 || std::sscanf(text.c_str(), "%2d:%2d:%2d%c", &time.hour, &time.minute, &time.second, &end) != 3 ||
-      time.hour < 0 || time.hour > 23 || time.minute < 0 || time.minute > 59 || time.second < 0 || time.second > 59) {
+  const int read = std::sscanf(text.c_str(), "%2d:%2d:%2d%c", &time.hour, &time.minute, &time.second, &end);
+  if (text.size() != 8 || read != 3 || time.hour < 0 || time.hour > 23 || time.minute < 0 || time.minute > 59 ||
+      time.second < 0 || time.second > 59) {
     return std::nullopt;
   }
   return time;

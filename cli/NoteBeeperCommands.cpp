@@ -31,12 +31,14 @@ int RunBeeper(std::vector<std::string> arguments) {
     const auto bits = NumberArgument(kBeeperCommand, "the beeper bits", arguments[0], 0, INT_MAX);
     if (!bits) return kExitUsage;
     if (!session.Open()) return kExitFailure;
-    if (session.Analyzer().SetBeeperSettings(*bits, 0) == 0) return Fail(kExitFailure, "the analyzer did not set its beeper");
-    return kExitSuccess;
+    if (session.Analyzer().SetBeeperSettings(*bits, 0) != 0) return kExitSuccess;
+    return Fail(kExitFailure, "the analyzer did not set its beeper");
   }
   if (!session.Open()) return kExitFailure;
   int bits = 0;
-  if (session.Analyzer().GetBeeperSettings(&bits, 0) == 0) return Fail(kExitFailure, "the analyzer did not tell its beeper");
+  if (session.Analyzer().GetBeeperSettings(&bits, 0) == 0) {
+    return Fail(kExitFailure, "the analyzer did not tell its beeper");
+  }
   std::cout << "beeper: " << bits << '\n';
   return kExitSuccess;
 }

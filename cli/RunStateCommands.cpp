@@ -53,7 +53,8 @@ int RunTrigger(std::vector<std::string> arguments) {
 
 int RunStore(std::vector<std::string> arguments) {
   return RunAnalyzerAction(
-      kStoreCommand, arguments, [](Talvinet& a) { return a.StoreFile(0); }, "the analyzer did not store the measurement");
+      kStoreCommand, arguments, [](Talvinet& a) { return a.StoreFile(0); },
+      "the analyzer did not store the measurement");
 }
 
 }  // namespace

@@ -19,7 +19,9 @@ int RunSetups(std::vector<std::string> arguments) {
   AnalyzerSession session;
   if (!session.Open()) return kExitFailure;
   SetupStruct setups;
-  if (session.Analyzer().GetSetupInfo(&setups, 0) == 0) return Fail(kExitFailure, "Couldn't read the setup configurations.");
+  if (session.Analyzer().GetSetupInfo(&setups, 0) == 0) {
+    return Fail(kExitFailure, "Couldn't read the setup configurations.");
+  }
   for (int id = 0; id < talvinet::kSetupCount; ++id) {
     std::cout << id << '\t' << WithoutTrailingBlanks(setups.setupName[id]) << '\t'
               << (setups.setupUsed[id] != 0 ? "used" : "unused") << '\t' << (setups.setupBoot[id] != 0 ? "boot" : "-")

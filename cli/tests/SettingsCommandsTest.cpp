@@ -20,7 +20,8 @@ VirtualAnalyzer StillAnalyzer(Model model = Model::Cedar, const char* volts = "7
   analyzer.State().clock = [] { return kSetTime; };
   analyzer.State().settings.clockOffset = 0;
   analyzer.State().settings.batteryVolts = volts;
-  analyzer.State().store.Add(simanalyzer::MemoryFile{"SURVEY  ", "03/14/98", "09:26:53", {{1, std::vector<uint8_t>(300)}}});
+  analyzer.State().store.Add(
+      simanalyzer::MemoryFile{"SURVEY  ", "03/14/98", "09:26:53", {{1, std::vector<uint8_t>(300)}}});
   return analyzer;
 }
 
@@ -54,9 +55,8 @@ TEST_F(VerdaSettingsTest, StatusGivesTheBatteryVerdictMemoryAndClock) {
                {Model::Deodar, "6.9", "battery: N/A\n"}};
   for (const auto& c : cases) {
     Serve(StillAnalyzer(c.model, c.volts));
-    RunSteps({{{"status"}, 0,
-               std::string(c.battery) + "memory free: 2096852 bytes\nmemory used: 300 bytes\nclock: 07 MAR 26 14:05:00\n",
-               ""}});
+    const std::string rest = "memory free: 2096852 bytes\nmemory used: 300 bytes\nclock: 07 MAR 26 14:05:00\n";
+    RunSteps({{{"status"}, 0, c.battery + rest, ""}});
     server->Stop();
   }
 }
@@ -104,7 +104,10 @@ TEST_F(VerdaSettingsTest, MacrosRunAbortAndScheduleAndRefusalsSayWhy) {
   });
   server->WithAnalyzer([](VirtualAnalyzer& analyzer) { analyzer.State().settings.macros.recording = 0; });
   RunSteps({
-      {{"macro", "run", "3"}, 1, "", "verda: An attempt was made to launch a macro while another was being recorded.\n"},
+      {{"macro", "run", "3"},
+       1,
+       "",
+       "verda: An attempt was made to launch a macro while another was being recorded.\n"},
       {{"macros"}, 0, "0\trecording\t-\n1\tidle\t-\n3\tidle\t-\n", ""},
   });
 }

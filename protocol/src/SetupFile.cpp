@@ -61,7 +61,7 @@ constexpr std::size_t kLargestSetupFile = kSetupFileHeaderSize + kLargestSetupCo
 }  // namespace
 
 std::optional<std::size_t> SetupByteCount(const HardwareSetupStruct& setup) {
-  const auto count = StrictDecimal(std::string_view(setup.setupCount, ::strnlen(setup.setupCount, sizeof setup.setupCount)));
+  const auto count = StrictDecimal(FieldTexts(setup)[0]);
   if (!count || *count < 0 || *count > kLargestSetupCount) return std::nullopt;
   return static_cast<std::size_t>(*count) * 3 + 2;
 }
@@ -69,7 +69,9 @@ std::optional<std::size_t> SetupByteCount(const HardwareSetupStruct& setup) {
 std::string SetupFileHeader(const HardwareSetupStruct& setup) {
   const auto fields = FieldTexts(setup);
   std::string header;
-  for (std::size_t i = 0; i < kHeaderLines.size(); ++i) header += HeaderText(fields[i], kHeaderLines[i].width) + kLineEnd;
+  for (std::size_t i = 0; i < kHeaderLines.size(); ++i) {
+    header += HeaderText(fields[i], kHeaderLines[i].width) + kLineEnd;
+  }
   return header;
 }
 

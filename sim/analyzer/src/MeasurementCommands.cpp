@@ -17,10 +17,6 @@ namespace {
 
 MeasurementSettings& Settings(CommandContext& c) { return c.state.settings.measurement; }
 
-bool IsDeodar(const AnalyzerState& state) {
-  return !state.identity.HasOption(option::kModelBitA) && !state.identity.HasOption(option::kModelBitB);
-}
-
 std::string Joined(const int* values, std::size_t count) {
   std::string text;
   for (std::size_t i = 0; i < count; ++i) text += (i == 0 ? "" : ",") + std::to_string(values[i]);
@@ -54,14 +50,12 @@ int ReportNumber(CommandContext& c) {
   return error::kNone;
 }
 
-// A command of `N` numbers kept in `field`; with `optional` it may leave
-// off the last one, which then keeps its value.
-template <std::size_t N, std::array<int, N> MeasurementSettings::*field, std::size_t taken = N, bool optional = false>
+// A command of `N` numbers kept in `field`; with `lastOptional` it may
+// leave off the last one, which then keeps its value.
+template <std::size_t N, std::array<int, N> MeasurementSettings::*field, bool lastOptional = false>
 int SetNumbers(CommandContext& c) {
   const auto values = Numbers(c.arguments);
-  if (!values || (values->size() != taken && !(optional && values->size() == taken - 1))) {
-    return error::kBadArgument;
-  }
+  if (!values || (values->size() != N && !(lastOptional && values->size() == N - 1))) return error::kBadArgument;
   for (std::size_t i = 0; i < values->size(); ++i) (Settings(c).*field)[i] = (*values)[i];
   return error::kNone;
 }
@@ -145,7 +139,7 @@ int SetChannel(CommandContext& c) {
 // A Deodar's mode is "second,mode"; the other models' a single number.
 int SetAnalysisMode(CommandContext& c) {
   const auto values = Numbers(c.arguments);
-  const std::size_t expected = IsDeodar(c.state) ? 2 : 1;
+  const std::size_t expected = IsDeodar(c.state.identity) ? 2 : 1;
   if (!values || values->size() != expected) return error::kBadArgument;
   if (expected == 2) {
     Settings(c).analysisMode = {(*values)[1], (*values)[0]};
@@ -157,7 +151,8 @@ int SetAnalysisMode(CommandContext& c) {
 
 int ReportAnalysisMode(CommandContext& c) {
   const auto& mode = Settings(c).analysisMode;
-  c.reply.Line(IsDeodar(c.state) ? std::to_string(mode[1]) + "," + std::to_string(mode[0]) : std::to_string(mode[0]));
+  c.reply.Line(IsDeodar(c.state.identity) ? std::to_string(mode[1]) + "," + std::to_string(mode[0])
+                                          : std::to_string(mode[0]));
   return error::kNone;
 }
 
@@ -194,7 +189,7 @@ void AddMeasurementCommands(CommandTable& table) {
   table.emplace("QPH", ReportPhon);
   table.emplace("UC", SetDecimalText<&M::calibrationLevel>);
   table.emplace("UCV", SetDecimalText<&M::millivoltCalibrationLevel>);
-  table.emplace("MD", SetNumbers<2, &M::inputMode, 2, true>);
+  table.emplace("MD", SetNumbers<2, &M::inputMode, true>);
   table.emplace("AG", SetNumber<&M::autoranging>);
   table.emplace("RGS", SetNumber<&M::topOfRange>);
   table.emplace("QRGS", ReportNumber<&M::topOfRange>);

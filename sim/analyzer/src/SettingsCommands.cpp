@@ -1,8 +1,8 @@
 // Run state, data reset, trigger, power, note, beeper, clock, memory and
 // battery.
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <algorithm>
 
 #include "Arguments.h"
 #include "CommandTable.h"
@@ -79,8 +79,8 @@ int SetClock(CommandContext& c) {
                   &set.tm_min, &set.tm_sec, &end) != 6) {
     return error::kBadArgument;
   }
-  if (set.tm_mday < 1 || set.tm_mday > 31 || set.tm_mon < 1 || set.tm_mon > 12 || set.tm_hour > 23 ||
-      set.tm_min > 59 || set.tm_sec > 59 || set.tm_year < 0 || set.tm_hour < 0 || set.tm_min < 0 || set.tm_sec < 0) {
+  if (set.tm_mday < 1 || set.tm_mday > 31 || set.tm_mon < 1 || set.tm_mon > 12 || set.tm_hour > 23 || set.tm_min > 59 ||
+      set.tm_sec > 59 || set.tm_year < 0 || set.tm_hour < 0 || set.tm_min < 0 || set.tm_sec < 0) {
     return error::kBadArgument;
   }
   set.tm_mon -= 1;
@@ -123,9 +123,7 @@ int ReportMemoryUsed(CommandContext& c) {
 
 // A Deodar has no battery reading.
 int ReportBattery(CommandContext& c) {
-  if (!c.state.identity.HasOption(option::kModelBitA) && !c.state.identity.HasOption(option::kModelBitB)) {
-    return error::kUnknownCommand;
-  }
+  if (IsDeodar(c.state.identity)) return error::kUnknownCommand;
   c.reply.Line(Settings(c).batteryVolts);
   return error::kNone;
 }

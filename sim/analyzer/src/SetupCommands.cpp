@@ -122,7 +122,8 @@ Setups FactorySetups(std::size_t valueCount) {
     setup.used = i < std::size(kNames);
     setup.name = setup.used ? kNames[i] : "";
     setup.values.resize(valueCount);
-    for (std::size_t v = 0; v < valueCount; ++v) setup.values[v] = static_cast<uint8_t>(setup.used ? v * 7 + i * 31 : 0);
+    for (std::size_t v = 0; v < valueCount; ++v)
+      setup.values[v] = static_cast<uint8_t>(setup.used ? v * 7 + i * 31 : 0);
   }
   setups.current = setups.stored[0].values;
   return setups;

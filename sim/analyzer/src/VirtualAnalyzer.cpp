@@ -50,7 +50,8 @@ std::vector<std::string_view> SplitCommands(std::string_view line) {
 VirtualAnalyzer::VirtualAnalyzer(Model model) {
   state_.identity = IdentityFor(model);
   state_.measurement = DemoMeasurement();
-  state_.settings.setups = FactorySetups(static_cast<std::size_t>(std::max(0, std::atoi(state_.identity.setupCount.c_str()))));
+  const int valueCount = std::atoi(state_.identity.setupCount.c_str());
+  state_.settings.setups = FactorySetups(static_cast<std::size_t>(std::max(0, valueCount)));
   // The clock starts on the host's local time.
   const std::time_t now = state_.clock();
   std::tm local{};
