@@ -34,6 +34,25 @@ std::optional<std::string> MemoryFileArgument(const Subcommand& command, const s
   return padded;
 }
 
+std::optional<int> NumberArgument(const Subcommand& command, const std::string& what, const std::string& text,
+                                  int least, int most) {
+  const auto value = ParseNumber(text, static_cast<unsigned long>(most));
+  if (!value || *value < static_cast<unsigned long>(least)) {
+    UsageError(command, what + " is a number from " + std::to_string(least) + " to " + std::to_string(most) +
+                            ", not '" + text + "'");
+    return std::nullopt;
+  }
+  return static_cast<int>(*value);
+}
+
+int RunAnalyzerAction(const Subcommand& command, const std::vector<std::string>& arguments,
+                      int (*action)(Talvinet& analyzer), const std::string& failure) {
+  if (!arguments.empty()) return UsageError(command, "takes no arguments");
+  AnalyzerSession session;
+  if (!session.Open()) return kExitFailure;
+  return action(session.Analyzer()) != 0 ? kExitSuccess : Fail(kExitFailure, failure);
+}
+
 std::string_view WithoutTrailingBlanks(std::string_view text) {
   const std::size_t end = text.find_last_not_of(' ');
   return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);

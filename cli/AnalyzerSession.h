@@ -36,6 +36,16 @@ class AnalyzerSession {
 // when there is not exactly one argument of 1 to 8 characters.
 std::optional<std::string> MemoryFileArgument(const Subcommand& command, const std::vector<std::string>& arguments);
 
+// `text` as a whole number from `least` to `most`; nothing, with a usage
+// error of `command` printed, otherwise.
+std::optional<int> NumberArgument(const Subcommand& command, const std::string& what, const std::string& text,
+                                  int least, int most);
+
+// Runs `action` on a freshly opened analyzer when `arguments` is empty;
+// prints `failure` and fails when the action returns 0.
+int RunAnalyzerAction(const Subcommand& command, const std::vector<std::string>& arguments,
+                      int (*action)(Talvinet& analyzer), const std::string& failure);
+
 // A listing column without the blanks that pad it.
 std::string_view WithoutTrailingBlanks(std::string_view text);
 

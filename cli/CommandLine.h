@@ -33,6 +33,20 @@ extern const Subcommand kPortsCommand;
 extern const Subcommand kScreenCommand;
 extern const Subcommand kKeysCommand;
 extern const Subcommand kKeyCommand;
+extern const Subcommand kStatusCommand;
+extern const Subcommand kClockCommand;
+extern const Subcommand kStateCommand;
+extern const Subcommand kRunCommand;
+extern const Subcommand kStopCommand;
+extern const Subcommand kResetCommand;
+extern const Subcommand kTriggerCommand;
+extern const Subcommand kStoreCommand;
+extern const Subcommand kNoteCommand;
+extern const Subcommand kBeeperCommand;
+extern const Subcommand kMacrosCommand;
+extern const Subcommand kMacroCommand;
+extern const Subcommand kSetupsCommand;
+extern const Subcommand kSetupCommand;
 
 // The table of subcommands; main() dispatches through it.
 const std::vector<Subcommand>& Subcommands();

@@ -18,6 +18,20 @@ const std::vector<Subcommand>& Subcommands() {
       kScreenCommand,
       kKeysCommand,
       kKeyCommand,
+      kStatusCommand,
+      kClockCommand,
+      kStateCommand,
+      kRunCommand,
+      kStopCommand,
+      kResetCommand,
+      kTriggerCommand,
+      kStoreCommand,
+      kNoteCommand,
+      kBeeperCommand,
+      kMacrosCommand,
+      kMacroCommand,
+      kSetupsCommand,
+      kSetupCommand,
   };
   return table;
 }

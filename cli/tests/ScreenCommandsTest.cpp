@@ -69,7 +69,7 @@ TEST_F(ScreenCommandsTest, KeysListsAndKeyPressesByNameOrNumber) {
   EXPECT_EQ(RunVerda(On({"key", "r/s"})).status, 0);
   EXPECT_EQ(RunVerda(On({"key", "--number", "28"})).status, 0);
   server->WithAnalyzer([](VirtualAnalyzer& analyzer) {
-    EXPECT_TRUE(analyzer.State().running);
+    EXPECT_TRUE(analyzer.State().settings.running);
     EXPECT_EQ(analyzer.State().panel.lastKey, "Right");
   });
   const VerdaResult unknown = RunVerda(On({"key", "Nosuch"}));

@@ -18,11 +18,14 @@ std::string_view Column(const char* line, std::size_t from, std::size_t width) {
   return text.substr(from, width);
 }
 
-void CopyColumn(char* field, std::size_t room, const char* line, std::size_t from, std::size_t width) {
+void CopyText(char* field, std::size_t room, std::string_view text) {
   if (room == 0) return;
-  const std::string_view column = Column(line, from, std::min(width, room - 1));
-  const std::size_t copied = column.copy(field, column.size());
+  const std::size_t copied = text.copy(field, room - 1);
   field[copied] = '\0';
+}
+
+void CopyColumn(char* field, std::size_t room, const char* line, std::size_t from, std::size_t width) {
+  CopyText(field, room, Column(line, from, width));
 }
 
 std::optional<long> StrictDecimal(std::string_view text) {

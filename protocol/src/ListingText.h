@@ -15,6 +15,9 @@ constexpr std::size_t kFileNameLength = 8;
 // part of any column.
 std::string_view Column(const char* line, std::size_t from, std::size_t width);
 
+// Copies as much of `text` as fits into a field of `room` bytes, NUL-terminated.
+void CopyText(char* field, std::size_t room, std::string_view text);
+
 // Copies a column into a field of `room` bytes, NUL-terminated.
 void CopyColumn(char* field, std::size_t room, const char* line, std::size_t from, std::size_t width);
 

@@ -13,18 +13,7 @@
 using namespace talvinet;
 
 int Talvinet::GetCurrentFile(char* name, int room, int remote) {
-  if (name == nullptr || room < 1) return 0;
-  RemoteBracket bracket(*this, remote);
-  if (SendRTAQueryString("QFS\r\n") == 0) return 0;
-  char line[timing::kReplyLineRoom + 1] = {};
-  int count = 0;
-  ReadStr(line, &count, timing::kReplyLineRoom);
-  if (count <= 0) return 0;
-  const std::size_t n = std::min(std::strlen(line), static_cast<std::size_t>(room) - 1);
-  std::memcpy(name, line, n);
-  name[n] = '\0';
-  SanitizeResultString(name, room);
-  return 1;
+  return QueryCleanText("QFS\r\n", name, room, remote);
 }
 
 // The analyzer is told twice, and given time, before its answer is trusted;

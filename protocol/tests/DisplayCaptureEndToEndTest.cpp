@@ -58,7 +58,7 @@ TEST_F(DisplayCaptureEndToEndTest, AChangesCaptureAfterAKeyPressMatchesAFullCapt
   EXPECT_NE(changed, before);
   EXPECT_EQ(changed, Capture(kFullCapture));
   server->WithAnalyzer([](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
-    EXPECT_TRUE(virtualAnalyzer.State().running);
+    EXPECT_TRUE(virtualAnalyzer.State().settings.running);
     EXPECT_EQ(virtualAnalyzer.State().panel.lastKey, "Right");
   });
 }

@@ -54,6 +54,29 @@ constexpr unsigned short kChangesCapture = 2;
 // Key numbers run from 0 to kKeyCount - 1; a name needs kKeyNameRoom bytes.
 constexpr int kKeyCount = 128;
 constexpr int kKeyNameRoom = 8;
+// Refusals of the macro checks, kept in the object for GetErrno().
+constexpr int kRefusedMacroId = 201;         // the macro number is not below 10
+constexpr int kRefusedMacroRunning = 202;    // another macro is running
+constexpr int kRefusedMacroRecording = 203;  // a macro is being recorded
+
+constexpr int kMacroCount = 10;
+constexpr int kSetupCount = 8;
+// "No macro" in the running, recording and scheduled fields of MacroStruct,
+// and the IsMacroRunning argument that asks about any macro.
+constexpr std::uint8_t kNoMacro = 255;
+
+// Arguments of SetRunState.
+constexpr unsigned short kRunStateRun = 1;
+constexpr unsigned short kRunStateStop = 2;
+constexpr unsigned short kRunStateToggle = 7;
+// Results of GetRunState; 0 when the analyzer did not answer.
+constexpr unsigned short kRunning = 1;
+constexpr unsigned short kStopped = 2;
+
+// Which cursors SetCursorPositions moves.
+constexpr unsigned short kFirstCursor = 1;
+constexpr unsigned short kSecondCursor = 2;
+constexpr unsigned short kBothCursors = 3;
 
 }  // namespace talvinet
 
@@ -102,6 +125,42 @@ struct RecordStruct {
 // for keys it does not define.
 struct KeyboardStruct {
   char keyName[128][8];
+};
+
+// The analyzer's macros, as its macro query tells them.
+struct MacroStruct {
+  std::uint8_t macroState[10];  // 0 = no macro defined under that number
+  std::uint8_t running;         // the macro running, kNoMacro for none
+  std::uint8_t recording;       // the macro being recorded, kNoMacro for none
+  std::uint8_t scheduledMacro;  // kNoMacro when nothing is scheduled
+  std::uint8_t schedule[4];     // day of the month, hour, minute, second
+};
+
+// The eight stored setups.
+struct SetupStruct {
+  char setupName[8][8];  // up to 7 characters each, padded as the analyzer sends them
+  std::int32_t setupUsed[8];
+  std::int32_t setupBoot[8];  // non-zero marks the boot setup
+};
+
+struct DetectorStruct {
+  std::uint16_t detector;
+  float timeConstant;
+};
+
+struct FilterStruct {
+  std::uint16_t filter;
+};
+
+struct FrequencyRangeStruct {
+  char lowText[16];
+  char highText[16];
+  std::uint16_t rangeValue[3];
+};
+
+struct MuxStruct {
+  std::int32_t muxState;
+  std::uint16_t muxValue[6];
 };
 
 // The download progress message: first parameter the bytes received so far,
@@ -248,6 +307,86 @@ class Talvinet {
   int GetKeyName(int key, char* name, int room, int remote);
   int GetKeyNumber(const char* name, int* key, int remote);
   int GetDefinedKeys(KeyboardStruct* keys, int remote);
+  // --- Run state, notes, beeper, clock, memory and battery ---
+  // 1 runs, 2 stops, 7 toggles; any other state sends nothing and fails.
+  int SetRunState(unsigned short state, int remote);
+  unsigned short GetRunState(int remote);  // kRunning, kStopped, or 0 without a reply
+  int ResetData(unsigned short n, int remote);  // 0 resets everything
+  int ManualTrigger(int remote);
+  int PowerOff(int remote);
+  int GetNote(char* text, int room, int remote);
+  // Succeeds only when the note read back is `text` exactly; a note of more
+  // than 64 characters is sent cut and therefore fails.
+  int SetNote(const char* text, int remote);
+  int GetBeeperSettings(int* bits, int remote);
+  int SetBeeperSettings(int bits, int remote);
+  int GetDateAndTime(char* date, int dateRoom, char* time, int timeRoom, int remote);
+  int SetDateAndTime(const char* text, int remote);  // "dd/mm/yy HH:MM:SS"
+  int GetMemoryFree(char* text, int room, int remote);
+  int GetMemoryUsed(char* text, int room, int remote);
+  int GetBatteryVoltage(char* text, int room, int remote);  // 0 on a Deodar, which is not asked
+
+  // --- Measurement settings ---
+  int GetDetectorInfo(DetectorStruct* detector, int remote);
+  int SetDetectorInfo(const DetectorStruct* detector, int remote);
+  int GetFilter(FilterStruct* filter, int remote);
+  int SetFilter(const FilterStruct* filter, int remote);
+  int GetDisplayedFrequencyRange(FrequencyRangeStruct* range, int remote);
+  int GetFrequencyLevel(int a, int b, char* text, int room, int remote);
+  int GetFrequencyLevelRange(int a, int b, int c, char* text, int room, int remote);
+  int GetSummationLevel(int n, char* first, int firstRoom, char* second, int secondRoom, int remote);
+  // a or b of -1 asks for summation n alone.
+  int GetSummationLevel(int n, double* first, double* second, int a, int b, int remote);
+  int GetSLMLevel(int n, double* level, int remote);
+  int GetPhon(int n, float* phon, int remote);
+  int SetCalibrationLevel(float level, int remote);
+  int SetDBMVCalibrationLevel(float level, int remote);
+  int SetInputMode(int a, int b, int remote);  // b of -1 sends a alone
+  int EnableAutoranging(int on, int remote);
+  int GetRangeScaleLimit(int* limit, int remote);
+  int SetZoom(int a, int b, int remote);
+  int GetMeasurementUnits(int* units, int remote);
+  int SetMeasurementUnits(int units, int remote);
+  int GetInputRange(int* range, int remote);
+  int SetInputRange(int range, int remote);
+  int SetTopOfInputRange(int top, int remote);
+  int GetCursorPositions(unsigned short n, int* first, int* second, int remote);
+  // `which` is kFirstCursor, kSecondCursor or kBothCursors; 0 moves none and succeeds.
+  int SetCursorPositions(int first, int second, unsigned short which, int remote);
+  int SetChannel(int channel, int remote);  // channels count from 1
+  // A Deodar answers two values, the second one first.
+  int GetAnalysisMode(int* mode, int* second, int remote);
+  int SetAnalysisMode(int mode, int second, int remote);
+  int GetMuxState(MuxStruct* mux, int remote);
+  int SetMuxState(const MuxStruct* mux, int remote);
+  int SetAutostoreState(int on, int remote);
+  int SetSLMGraphDisplay(int on, int remote);
+
+  // --- Macros ---
+  int GetMacroInfo(MacroStruct* macro, int remote);
+  // Refused with 201, 202 or 203 in GetErrno() by the checks below.
+  int ExecuteMacro(unsigned char id, int remote);
+  int AbortMacro(int remote);  // succeeds when no macro runs afterwards
+  int ScheduleMacro(unsigned char id, unsigned char day, unsigned char hour, unsigned char minute,
+                    unsigned char second, int remote);
+  int CancelScheduledMacro(int remote);
+  int IsMacroIDValid(unsigned char id);
+  int IsMacroRunning(unsigned char id, int remote);  // kNoMacro asks about any macro
+  int IsSafeToExecuteMacro(const MacroStruct* macro);
+
+  // --- Stored setups ---
+  int GetSetupInfo(SetupStruct* setups, int remote);
+  int RecallSetupConfiguration(unsigned char id, int remote);
+  // Both cut a name of more than 7 characters in the caller's own buffer.
+  int StoreSetupConfiguration(unsigned char id, char* name, int remote);
+  int SetBootConfiguration(unsigned char id, char* name, int remote);
+  // Names setup `id` through the boot command, then makes the old boot
+  // setup the boot setup again.
+  int SetSetupName(unsigned char id, char* name, int remote);
+  // `data` has room for `length` bytes; succeeds when exactly `length` came.
+  int GetSetupBytes(unsigned char id, char* data, int length, int remote);
+  // Succeeds only when every byte was sent.
+  int SetSetupBytes(unsigned char id, const char* data, int length, int remote);
 
   // --- Host settings ---
   // Receives each non-zero analyzer error code as kErrorCodeMessage while
@@ -309,6 +448,16 @@ class Talvinet {
   int RunOnDiskette(const std::string& command, int remote);
   int ReadBinaryDump(const char* query, char* buffer, int length);
   bool OptionPresent(int position) const;
+  // One query and its first reply line (room `room`, at most 256); false
+  // when nothing came. `line` holds room + 1 bytes.
+  bool QueryLine(const char* query, char* line, int room);
+  // A formatted command sent through SendRTACommandString.
+  int SendFormattedCommand(int remote, const char* format, ...) __attribute__((format(printf, 3, 4)));
+  // The first reply line copied into `text` (room bytes) and cleaned.
+  int QueryCleanText(const char* query, char* text, int room, int remote);
+  int QueryNumber(const char* query, int* value, int remote);
+  int QueryFraction(const char* query, double* value, int remote);
+  int SendSetupCommand(const char* mnemonic, unsigned char id, char* name, int remote);
 
   std::unique_ptr<SerialLink> link;
   std::int32_t transport = talvinet::kNoTransport;

@@ -43,4 +43,23 @@ std::optional<std::pair<int, int>> TwoNumbers(std::string_view arguments) {
   return std::pair{*first, *second};
 }
 
+std::optional<std::vector<int>> Numbers(std::string_view arguments) {
+  std::vector<int> numbers;
+  while (true) {
+    const auto comma = arguments.find(',');
+    const auto number = Number(arguments.substr(0, comma));
+    if (!number) return std::nullopt;
+    numbers.push_back(*number);
+    if (comma == std::string_view::npos) return numbers;
+    arguments.remove_prefix(comma + 1);
+  }
+}
+
+std::optional<std::string> QuotedText(std::string_view arguments) {
+  const auto open = arguments.find('\'');
+  const auto close = arguments.rfind('\'');
+  if (open == std::string_view::npos || close == open) return std::nullopt;
+  return std::string(arguments.substr(open + 1, close - open - 1));
+}
+
 }  // namespace simanalyzer

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace simanalyzer {
 
@@ -14,6 +15,14 @@ std::optional<std::string> NameArgument(std::string_view arguments);
 
 // "a,b" with two decimal numbers, blanks allowed around each.
 std::optional<std::pair<int, int>> TwoNumbers(std::string_view arguments);
+
+// Decimal numbers separated by commas, blanks allowed around each; nothing
+// unless every one is a number.
+std::optional<std::vector<int>> Numbers(std::string_view arguments);
+
+// The text between the first quote and the last, which may be empty;
+// nothing without two quotes.
+std::optional<std::string> QuotedText(std::string_view arguments);
 
 std::string_view TrimBlanks(std::string_view text);
 

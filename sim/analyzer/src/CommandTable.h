@@ -26,5 +26,15 @@ void AddDisketteCommands(CommandTable& table);
 void AddIdentityCommands(CommandTable& table);
 void AddKeyCommands(CommandTable& table);
 void AddScreenCommands(CommandTable& table);
+void AddSettingsCommands(CommandTable& table);
+void AddMeasurementCommands(CommandTable& table);
+void AddMacroCommands(CommandTable& table);
+void AddSetupCommands(CommandTable& table);
+
+// After "SB n" the next line is setup n's values, not a command: the longest
+// such line the analyzer takes, 0 when it awaits none.
+std::size_t SetupValuesLineLimit(const AnalyzerState& state);
+// Takes the awaited values line; the error code "QER" reports next.
+int TakeSetupValues(AnalyzerState& state, std::string_view line);
 
 }  // namespace simanalyzer

@@ -44,7 +44,7 @@ void Press(AnalyzerState& state, int key) {
   panel.lastKey = KeyName(panel.model, key);
   switch (key) {
     case key::kRunStop:
-      state.running = !state.running;
+      state.settings.running = !state.settings.running;
       break;
     case key::kCursorLeft:
       panel.cursorBand = std::max(0, panel.cursorBand - 1);

@@ -44,8 +44,8 @@ void DrawStatusLine(ScreenPicture& screen, AnalyzerState& state) {
   const MemoryFile* file = state.store.Current();
   screen.Text(0, kStatusBand, ModelName(state.panel.model));
   screen.Text(10, kStatusBand, "File: " + (file == nullptr ? std::string("-") : file->name));
-  screen.Text(30, kStatusBand, state.running ? "RUN" : "STOP");
-  const std::string clock = ClockText(state.clock());
+  screen.Text(30, kStatusBand, state.settings.running ? "RUN" : "STOP");
+  const std::string clock = ClockText(AnalyzerTime(state));
   screen.Text(kCellsPerBand - static_cast<int>(clock.size()), kStatusBand, clock);
 }
 

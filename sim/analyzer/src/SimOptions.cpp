@@ -22,6 +22,8 @@ const char* const kSimUsage =
     "  --load FILE.vqb[=NAME]    add a memory file holding the file's records\n"
     "                            (repeatable; without it the demo files are loaded)\n"
     "  --no-diskette             no diskette in the drive\n"
+    "  --battery VOLTS           the battery reading, such as 6.5 (default 7.20)\n"
+    "  --recording-macro N       macro N (0 to 9) is being recorded\n"
     "\n"
     "Misbehaviour on demand:\n"
     "  --fail MNEMONIC=CODE      the command does nothing and reports CODE\n"
@@ -112,6 +114,18 @@ const std::map<std::string, ValueOption>& ValueOptions() {
          o.faults.failCode = static_cast<int>(fail->second);
          return true;
        }},
+      {"--battery",
+       [](SimOptions& o, const std::string& v) {
+         if (!Factor(v)) return false;
+         o.batteryVolts = v;
+         return true;
+       }},
+      {"--recording-macro",
+       [](SimOptions& o, const std::string& v) {
+         const auto macro = WholeNumber(v);
+         if (macro && *macro < kMacroCount) o.recordingMacro = static_cast<int>(*macro);
+         return macro && *macro < kMacroCount;
+       }},
       {"--silent-after", CountOption(&Faults::silentAfterBytes)},
       {"--drop-line",
        [](SimOptions& o, const std::string& v) {
@@ -174,6 +188,8 @@ bool ApplySimOptions(const SimOptions& options, const std::string& demoPath, Vir
   state.panel.model = options.model;
   state.diskette.inserted = options.diskette;
   analyzer.Misbehaviour() = options.faults;
+  if (options.batteryVolts) state.settings.batteryVolts = *options.batteryVolts;
+  if (options.recordingMacro) state.settings.macros.recording = options.recordingMacro;
   if (options.loads.empty()) {
     AddDemoFiles(demoPath, state);
   }

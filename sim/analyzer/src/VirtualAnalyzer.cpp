@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <ctime>
 
 #include "Arguments.h"
 #include "CommandTable.h"
@@ -20,6 +22,10 @@ const CommandTable& Commands() {
     AddIdentityCommands(commands);
     AddKeyCommands(commands);
     AddScreenCommands(commands);
+    AddSettingsCommands(commands);
+    AddMeasurementCommands(commands);
+    AddMacroCommands(commands);
+    AddSetupCommands(commands);
     return commands;
   }();
   return table;
@@ -47,6 +53,18 @@ VirtualAnalyzer::VirtualAnalyzer(Model model) {
   state_.identity = IdentityFor(model);
   state_.panel.model = model;
   state_.measurement = DemoMeasurement();
+  const int valueCount = std::atoi(state_.identity.setupCount.c_str());
+  state_.settings.setups = FactorySetups(static_cast<std::size_t>(std::max(0, valueCount)));
+  // The clock starts on the host's local time.
+  const std::time_t now = state_.clock();
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  state_.settings.clockOffset = local.tm_gmtoff;
+}
+
+void VirtualAnalyzer::HostPaused() {
+  // A setup's values come one byte at a time; a pause does not end them.
+  if (SetupValuesLineLimit(state_) == 0) EndLine();
 }
 
 void VirtualAnalyzer::Receive(std::span<const uint8_t> bytes) {
@@ -86,7 +104,7 @@ void VirtualAnalyzer::ReceiveByte(uint8_t byte) {
     case '\r':
       return;
     default:
-      if (line_.size() < kMaximumLineLength) {
+      if (line_.size() < std::max(kMaximumLineLength, SetupValuesLineLimit(state_))) {
         line_.push_back(static_cast<char>(byte));
       } else {
         lineTooLong_ = true;
@@ -95,7 +113,11 @@ void VirtualAnalyzer::ReceiveByte(uint8_t byte) {
 }
 
 void VirtualAnalyzer::EndLine() {
-  if (lineTooLong_) {
+  if (SetupValuesLineLimit(state_) != 0) {
+    if (line_.empty() && !lineTooLong_) return;
+    errorCode_ = lineTooLong_ ? error::kBadArgument : TakeSetupValues(state_, line_);
+    state_.settings.setups.awaitingValuesFor.reset();
+  } else if (lineTooLong_) {
     errorCode_ = error::kBadArgument;
   } else {
     for (const std::string_view command : SplitCommands(line_)) ExecuteCommand(command);

@@ -47,7 +47,7 @@ TEST(FrontPanelCommandsTest, KeyQueriesAndRefusedPresses) {
     EXPECT_EQ(Exchange(analyzer, Command(press)), std::to_string(error::kBadArgument) + "\r\n") << press;
   }
   EXPECT_EQ(Exchange(analyzer, Command("KE 18")), "0\r\n");
-  EXPECT_TRUE(analyzer.State().running);
+  EXPECT_TRUE(analyzer.State().settings.running);
   EXPECT_EQ(Exchange(analyzer, Command("KE 65")), "0\r\n");  // the File soft key selects the next file
   EXPECT_EQ(Exchange(analyzer, Query("QFS")), "Empty   \r\n");
 }

@@ -31,7 +31,7 @@ TEST(SimOptionsTest, EveryOptionTakesEffect) {
   const auto options = Parse({"--model", "deodar", "--baud", "9600", "--speed", "2.5", "--load", "a/b/Site.vqb",
                               "--load", "c.vqb=NOISE", "--no-diskette", "--fail", "qrlr=7", "--silent-after", "40",
                               "--drop-line", "QHS=3", "--short-record", "10", "--non-numeric-size",
-                              "--missing-listing-lines", "2", "--help"});
+                              "--missing-listing-lines", "2", "--battery", "6.5", "--recording-macro", "9", "--help"});
   ASSERT_TRUE(options);
   EXPECT_EQ(options->model, Model::Deodar);
   EXPECT_EQ(options->pacing.baud, 9600);
@@ -50,6 +50,8 @@ TEST(SimOptionsTest, EveryOptionTakesEffect) {
   EXPECT_EQ(options->faults.recordDataShortBy, 10u);
   EXPECT_TRUE(options->faults.nonNumericRecordSize);
   EXPECT_EQ(options->faults.listingLinesMissing, 2u);
+  EXPECT_EQ(options->batteryVolts, "6.5");
+  EXPECT_EQ(options->recordingMacro, 9);
   EXPECT_TRUE(options->help);
 }
 
@@ -67,6 +69,8 @@ TEST(SimOptionsTest, BadOptionsAreRefusedWithAReason) {
       {{"--fail", "FS"}, "bad value for --fail: FS"},
       {{"--drop-line", "=3"}, "bad value for --drop-line: =3"},
       {{"--load", ""}, "bad value for --load: "},
+      {{"--battery", "low"}, "bad value for --battery: low"},
+      {{"--recording-macro", "10"}, "bad value for --recording-macro: 10"},
       {{"--verbose"}, "unknown option: --verbose"},
   };
   for (const Case& c : cases) {

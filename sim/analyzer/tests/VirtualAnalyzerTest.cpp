@@ -55,7 +55,7 @@ TEST(VirtualAnalyzerTest, ErrorCodesOfFailedCommands) {
       {"FC '   '", error::kBadArgument}, {"RE 9,9", error::kNoSuchRecord},    {"RE 1", error::kBadArgument},
       {"RE x,1", error::kBadArgument},   {"RE 256,1", error::kBadArgument},  {"RE 1,0", error::kNoSuchRecord},
       {"DS", error::kDisketteClosed},    {"DR 'A'", error::kDisketteClosed}, {"DE 'A'", error::kDisketteClosed},
-      {"RN", error::kUnknownCommand},    {"123", error::kUnknownCommand},
+      {"ZZ", error::kUnknownCommand},    {"123", error::kUnknownCommand},
   };
   for (const Case& c : cases) {
     VirtualAnalyzer analyzer = AnalyzerWithFiles();

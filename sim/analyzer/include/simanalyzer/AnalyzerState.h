@@ -6,6 +6,7 @@
 
 #include "simanalyzer/FrontPanel.h"
 #include "simanalyzer/Identity.h"
+#include "simanalyzer/InstrumentSettings.h"
 #include "simanalyzer/MemoryStore.h"
 
 namespace simanalyzer {
@@ -17,11 +18,13 @@ struct AnalyzerState {
   // What "store current measurement" files away.
   StoredRecord measurement;
   bool remote = false;
-  // The measurement is running (the R/S key toggles it).
-  bool running = false;
   FrontPanel panel;
   // The analyzer's clock; it stamps new files.
   std::function<std::time_t()> clock = [] { return std::time(nullptr); };
+  InstrumentSettings settings;
 };
+
+// The analyzer's own time: the clock as "CK" last set it.
+inline std::time_t AnalyzerTime(const AnalyzerState& state) { return state.clock() + state.settings.clockOffset; }
 
 }  // namespace simanalyzer

@@ -43,6 +43,11 @@ struct Identity {
   bool HasOption(int position) const;
 };
 
+// Neither model bit: a Deodar.
+inline bool IsDeodar(const Identity& identity) {
+  return !identity.HasOption(option::kModelBitA) && !identity.HasOption(option::kModelBitB);
+}
+
 // The identity of a factory-fresh analyzer of `model`: its two model bits set
 // as the model decoding expects, plus the options that model ships with.
 Identity IdentityFor(Model model);

@@ -23,6 +23,8 @@ struct SimOptions {
   std::vector<LoadRequest> loads;
   bool diskette = true;
   Faults faults;
+  std::optional<std::string> batteryVolts;
+  std::optional<int> recordingMacro;
   bool help = false;
 };
 

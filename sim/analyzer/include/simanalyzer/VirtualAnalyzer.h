@@ -38,6 +38,51 @@
 //                 (File) makes the next memory file current.
 //   FS, FC, FE, ST, RE, DO, DX, DS, DR, DE, DDDDD   no reply
 // The screen (ScreenLayout.h) is drawn afresh for every capture.
+//
+// Settings (InstrumentSettings.h); each setting reads back as last set
+//   QRS           "RUN" while running (after RN), else "STOP" (after SP)
+//   QNO           the note; NO 'text' keeps the first 64 characters between
+//                 the first and the last quote
+//   QBP           the beeper bits as a decimal number
+//   QCK           "07 MAR 26 14:05:00": the date in 9 characters, a blank,
+//                 the time; CK dd/mm/yy HH:MM:SS sets it and it runs on
+//   QMF, QMU      free and used bytes of the 2,097,152 bytes of memory, the
+//                 used ones being the bytes of all records in memory files
+//   QBV           the battery voltage ("7.20", or verda-sim --battery);
+//                 a Deodar has none and does not know the query
+//   QDT, QFN, QUN, QRG, QRGS   one decimal number (RGS sets QRGS)
+//   QTM           the time constant as TM gave it ("1.00")
+//   QFQ           "12.5,20000,33,a,b": lowest and highest band, band count,
+//                 and the zoom FZ a,b set
+//   QLV a,b,c     one level, 40 + a/2 + b/4 + c, with one decimal
+//   QSM n[,a,b]   two levels "78+n,80+n+(b-a)/10", one decimal each
+//   QSL n, QPH n  72 + n/2 and 65 + n, one decimal
+//   QWNC n        the two cursors "first,second" that CRS and CRD set
+//   QSY           the analysis mode; a Deodar's is "second,mode" (SY takes
+//                 them in that order), the others' one number
+//   QXM           "state,v0,...,v5"; XM v0..v4 sets five values and state 1
+//   DT, TM, FN, FZ, UC, UCV, MD, AG, RGS, UN, RG, CRS, CRD, CH, SY, XM, AS,
+//   GR, RN, SP, RT [n], MT, TO, NO, BP, CK   no reply
+//
+// Macros
+//   QMA           a count line (10, or 11 with a schedule), then per macro
+//                 0-9 "n s r c": its state (0 = none), 1 when it runs, 1 when
+//                 it is being recorded; then "m dd hh:mm:ss" for the
+//                 scheduled macro. MA n runs a defined macro until AM (error
+//                 8 for no such macro, 9 while one runs or is recorded);
+//                 MS m,dd,hh,mm,ss schedules, MS 10 cancels; no reply
+//
+// Stored setups
+//   QSF           "8", then per setup "name    u b": the name in 7
+//                 characters, 1 when in use, 1 for the boot setup
+//   QSB n         the line "n", then the setup's values, three digits each
+//                 with no separator, on one line (setup count x 3 + 2 bytes)
+//   SB n          the next line is setup n's values in the same form, taken
+//                 whole however slowly it comes; setup n is then in use.
+//                 Malformed values leave the setup as it was (error 2)
+//   SER n         recalls a setup in use (error 10 for an unused one)
+//   SES n[,'name'], SE n[,'name']   store into n (1-7) / make n the boot
+//                 setup, and name it when a name is given (7 characters kept)
 // An unknown mnemonic is not obeyed and replies nothing (error code 1).
 #pragma once
 
@@ -70,7 +115,7 @@ class VirtualAnalyzer {
   void Receive(std::string_view text);
 
   // The host has stopped sending for a while: a line still open is complete.
-  void HostPaused() { EndLine(); }
+  void HostPaused();
   bool LineOpen() const { return !line_.empty() || lineTooLong_; }
 
   std::size_t PendingOutput() const { return output_.size(); }

@@ -1,0 +1,94 @@
+// Answers every settings query whose reply is parsed with arbitrary bytes,
+// and reads the same bytes as a setup file. Without libFuzzer, main()
+// replays the files and folders named on the command line, so stored
+// hostile inputs run as an ordinary test.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ManualClock.h"
+#include "ScriptedLine.h"
+#include "talvinet/SetupFile.h"
+#include "talvinet/Talvinet.h"
+
+namespace {
+
+using talvinet::testing::ManualClock;
+using talvinet::testing::ScriptedLine;
+
+// Each query is answered with `reply`; each result lands in a buffer just
+// big enough, so that the sanitizers see any write past it.
+void AskEverything(const std::string& reply) {
+  ManualClock clock;
+  ScriptedLine line(clock);
+  Talvinet analyzer;
+  analyzer.clock = &clock;
+  analyzer.openChannel = line.Opener();
+  analyzer.serialDeviceFiles[1] = "/dev/fuzzed-analyzer";
+  ConnectionStruct connection{0, 1, 19200, 8, 1, 'N'};
+  if (analyzer.OpenConnection(&connection) == 0) return;
+  const auto answer = [&](const char* query) { line.Answer(std::string(query) + "\x11", reply); };
+
+  answer("QMA\r\n");
+  MacroStruct macro;
+  analyzer.GetMacroInfo(&macro, 0);
+  answer("QSF\r\n");
+  SetupStruct setups;
+  analyzer.GetSetupInfo(&setups, 0);
+  answer("QFQ\r\n");
+  FrequencyRangeStruct range;
+  analyzer.GetDisplayedFrequencyRange(&range, 0);
+  answer("QXM\r\n");
+  MuxStruct mux;
+  analyzer.GetMuxState(&mux, 0);
+  answer("QSM 1\r\n");
+  std::vector<char> first(3);
+  std::vector<char> second(5);
+  analyzer.GetSummationLevel(1, first.data(), 3, second.data(), 5, 0);
+  answer("QCK\r\n");
+  std::vector<char> date(4);
+  std::vector<char> time(2);
+  analyzer.GetDateAndTime(date.data(), 4, time.data(), 2, 0);
+  answer("QSB 2\r\n");
+  std::vector<char> bytes(17);
+  analyzer.GetSetupBytes(2, bytes.data(), 17, 0);
+  answer("QLV 1,2,3\r\n");
+  std::vector<char> level(6);
+  analyzer.GetFrequencyLevelRange(1, 2, 3, level.data(), 6, 0);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  AskEverything(input);
+  const auto file = talvinet::ParseSetupFile(input);
+  if (file) talvinet::SetupFileFits(file->header, file->header);
+  return 0;
+}
+
+#ifndef VERDALON_LIBFUZZER
+int main(int argc, char** argv) {
+  int replayed = 0;
+  for (int i = 1; i < argc; ++i) {
+    std::vector<std::filesystem::path> files;
+    if (std::filesystem::is_directory(argv[i])) {
+      for (const auto& item : std::filesystem::directory_iterator(argv[i])) files.push_back(item.path());
+    } else {
+      files.emplace_back(argv[i]);
+    }
+    for (const auto& path : files) {
+      std::ifstream in(path, std::ios::binary);
+      const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+      ++replayed;
+    }
+  }
+  std::printf("replayed %d inputs\n", replayed);
+  return 0;
+}
+#endif
