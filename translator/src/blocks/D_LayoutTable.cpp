@@ -3,12 +3,20 @@
 #include <array>
 
 #include "D_StandardSpectrum.h"
+#include "layouts/LnTableLayout.h"
+#include "layouts/MlsLayout.h"
+#include "layouts/Rt60Layout.h"
 
 namespace {
 
 constexpr std::array<D_LayoutWriter, static_cast<std::size_t>(D_Layout::kCount)> layoutWriters = [] {
   std::array<D_LayoutWriter, static_cast<std::size_t>(D_Layout::kCount)> table{};
-  table[static_cast<std::size_t>(D_Layout::kStandardSpectrum)] = &WriteStandardSpectrum;
+  const auto set = [&table](D_Layout layout, D_LayoutWriter writer) { table[static_cast<std::size_t>(layout)] = writer; };
+  using L = D_Layout;
+  set(L::kStandardSpectrum, &WriteStandardSpectrum);
+  set(L::kRt60Tables, &WriteRt60Tables);
+  set(L::kLnTable, &WriteLnTable);
+  set(L::kMlsImpulse, &WriteMlsImpulse);
   return table;
 }();
 
