@@ -71,6 +71,12 @@ Bytes Words(const std::vector<int16_t>& values) {
   return w.Data();
 }
 
+Bytes StoreBody(uint16_t checksum, uint16_t overload, const std::vector<int16_t>& channelWords, const Bytes& groups) {
+  ByteWriter w;
+  w.U16(checksum).Time(200, 1).U16(overload).Raw(Words(channelWords)).Raw(groups);
+  return w.Data();
+}
+
 Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent) {
   const int channels = 1 << channelExponent;
   PrefixFields prefix;

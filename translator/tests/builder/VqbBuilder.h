@@ -82,6 +82,12 @@ Bytes PerChannelGroups(int channels);
 // has no length field: add it with RecordBuilder::RawBlock.
 Bytes Words(const std::vector<int16_t>& values);
 
+// The spectral store information block after its length field: `checksum`,
+// a run time of 100.5 s, `overload`, then `channelWords` (the sums, then the
+// data scales) and `groups`, the bytes that the prefix's flags call for.
+Bytes StoreBody(uint16_t checksum, uint16_t overload, const std::vector<int16_t>& channelWords,
+                const Bytes& groups = {});
+
 // A plausible standard-mode spectrum record: prefix, main system variables
 // and spectral data with `bins` rows of 2^channelExponent channels.
 Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent = 0);
