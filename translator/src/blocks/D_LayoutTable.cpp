@@ -6,6 +6,7 @@
 #include "layouts/CrossLayouts.h"
 #include "layouts/IntensityLayouts.h"
 #include "layouts/LnTableLayout.h"
+#include "layouts/LnTraceLayout.h"
 #include "layouts/MlsLayout.h"
 #include "layouts/Rt60Layout.h"
 
@@ -17,6 +18,7 @@ constexpr std::array<D_LayoutWriter, static_cast<std::size_t>(D_Layout::kCount)>
   using L = D_Layout;
   set(L::kStandardSpectrum, &WriteStandardSpectrum);
   set(L::kRt60Tables, &WriteRt60Tables);
+  set(L::kLnTraceSummary, &WriteLnTraceSummary);
   set(L::kLnTable, &WriteLnTable);
   set(L::kMlsImpulse, &WriteMlsImpulse);
   set(L::kIntensitySpectrum, &WriteIntensitySpectrum);
