@@ -38,6 +38,6 @@ class LayoutLine {
   static constexpr std::size_t kLongestNumber = 330;
 
   const D_LayoutContext& data_;
-  std::array<char, 4096> buffer_{};
+  std::array<char, 32768> buffer_{};
   std::size_t used_ = 0;
 };
