@@ -77,6 +77,20 @@ class Block {
     void Skip(long long count) {
       if (complete_) position_ += count;
     }
+    // An array that the layout steps over whether or not it fits: the
+    // position advances by its size either way, and a failed read leaves
+    // the values unchanged without stopping the cursor.
+    bool BytesOrStep(void* destination, std::size_t count) {
+      const bool read = complete_ && reader_.Bytes(position_, destination, count);
+      Skip(static_cast<long long>(count));
+      return read;
+    }
+    bool U16ArrayOrStep(uint16_t* values, std::size_t count) {
+      const bool read = complete_ && reader_.Fits(position_, 2 * count);
+      for (std::size_t i = 0; read && i < count; ++i) reader_.U16(position_ + 2 * static_cast<long long>(i), values[i]);
+      Skip(2 * static_cast<long long>(count));
+      return read;
+    }
 
     long long Position() const { return position_; }
     bool Complete() const { return complete_; }

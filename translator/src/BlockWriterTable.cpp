@@ -10,6 +10,8 @@
 #include "blocks/N_BlockWriter.h"
 #include "blocks/P_BlockWriter.h"
 #include "blocks/S_BlockWriter.h"
+#include "blocks/TH_BlockWriter.h"
+#include "blocks/T_BlockWriter.h"
 
 namespace {
 
@@ -18,8 +20,8 @@ const std::array<BlockWriteFunction, 16> writers = {
     &RunBlockWriter<P_BlockWriter>,  // 0x0001 P
     &RunBlockWriter<N_BlockWriter>,  // 0x0002 N
     &RunBlockWriter<M_BlockWriter>,  // 0x0004 M
-    nullptr,  // 0x0008 TH
-    nullptr,  // 0x0010 T
+    &RunBlockWriter<TH_BlockWriter>,  // 0x0008 TH
+    &RunBlockWriter<T_BlockWriter>,  // 0x0010 T
     &RunBlockWriter<LH_BlockWriter>,  // 0x0020 LH
     &RunBlockWriter<L_BlockWriter>,  // 0x0040 L
     nullptr,  // 0x0080 Setup Windows Variables

@@ -50,8 +50,6 @@ TEST(I_Block, Lines) {
       {"power beyond an integer", Record(Body(0, 0, 32767, 0)), kNames + Geometry(0, 2147483647, 0)},
       {"declared 4 longer", Record(Body(2, 5000, 768, -215), 88),
        blocktest::MoreData("I_Block") + kNames + Geometry(2, 8, -21)},
-      {"declared shorter", Record(Body(2, 5000, 768, -215), 80),
-       blocktest::LessData("I_Block") + kNames + Geometry(2, 8, -21)},
       {"cut inside the area name", Bytes(whole.begin(), whole.begin() + 40 + 60),
        blocktest::MoreData("I_Block") + blocktest::Unreadable("I_Block") +
            "I Block\r\n,Job Name,JOB-7\r\n,Part Name,PART\r\n,Area Name,\r\n,Meters,0\r\n,Meters L,1\r\n,Spacer,0\r\n"

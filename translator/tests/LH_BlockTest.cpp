@@ -12,14 +12,8 @@ using vqbtest::Bytes;
 namespace {
 
 TEST(LH_Block, Lines) {
-  const Bytes body = vqbtest::ByteWriter()
-                         .U8(0x2A)
-                         .Raw({1, 2, 3, 4, 5, 6, 7})
-                         .U16(static_cast<uint16_t>(-20))
-                         .Time(200, 0)
-                         .U32(0x80000001)
-                         .U8(2)
-                         .Data();
+  // Pens 0x2A, pen values 1 to 7, offset -20, 0.5 s, 0x80000001 overloads, channel 2.
+  const Bytes body = {0x2A, 1, 2, 3, 4, 5, 6, 7, 0xEC, 0xFF, 200, 0, 0, 0, 0x01, 0, 0, 0x80, 2};
   const Bytes whole = vqbtest::RecordBuilder().Block(LH_Block::kBit, body).Build();
   const std::string lines =
       "LH Block\r\n,Active Pens Bitmask,42\r\n,Pen Values,1,,2,,3,,4,,5,,6,,7\r\n,Base DB Offset,-20\r\n"

@@ -7,6 +7,7 @@
 #include "WriterOutput.h"
 #include "blocks/M_BlockWriter.h"
 
+using blocktest::Prefix;
 using blocktest::Profile;
 using vqbtest::Bytes;
 using vqbtest::MainFields;
@@ -17,14 +18,6 @@ namespace {
 constexpr int kWordM = 3;
 
 std::string Write(const Bytes& record) { return blocktest::WriteBlock<M_BlockWriter>(record, Profile(kWordM, 1)); }
-
-PrefixFields Prefix(uint8_t channels, uint8_t flag34 = 0, uint8_t flag35 = 0) {
-  PrefixFields prefix;
-  prefix.hardwareChannels = channels;
-  prefix.flags[0] = flag34;
-  prefix.flags[1] = flag35;
-  return prefix;
-}
 
 MainFields SampleMain() {
   MainFields m;

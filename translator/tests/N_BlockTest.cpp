@@ -26,7 +26,6 @@ TEST(N_Block, Lines) {
       {"ten characters", whole, "N Block\r\n,Note Size,10\r\n,Note,Pump room,\r\n"},
       {"all 64 characters", Record(full), "N Block\r\n,Note Size,10\r\n,Note," + full + "\r\n"},
       {"declared 72", Record("x", 72), blocktest::MoreData("N_Block") + "N Block\r\n,Note Size,10\r\n,Note,x\r\n"},
-      {"declared 60", Record("x", 60), blocktest::LessData("N_Block") + "N Block\r\n,Note Size,10\r\n,Note,x\r\n"},
       {"the unread last byte cut off", Bytes(whole.begin(), whole.end() - 1),
        "N Block\r\n,Note Size,10\r\n,Note,Pump room,\r\n"},
       {"cut inside the note", Bytes(whole.begin(), whole.end() - 2),

@@ -7,18 +7,11 @@
 #include "WriterOutput.h"
 #include "blocks/S_BlockWriter.h"
 
+using blocktest::Prefix;
 using vqbtest::Bytes;
 using vqbtest::PrefixFields;
 
 namespace {
-
-PrefixFields Prefix(uint8_t channels, uint8_t flag34 = 0, uint8_t flag35 = 0) {
-  PrefixFields prefix;
-  prefix.hardwareChannels = channels;
-  prefix.flags[0] = flag34;
-  prefix.flags[1] = flag35;
-  return prefix;
-}
 
 Bytes Record(const PrefixFields& prefix, const Bytes& body, std::optional<uint16_t> declared = {}) {
   return vqbtest::RecordBuilder(prefix).Block(S_Block::kBit, body, declared).Build();
@@ -60,10 +53,6 @@ TEST(S_Block, Lines) {
       {"cut inside the sums", Bytes(cut.begin(), cut.end() - 6), blocktest::Unreadable("S_Block") + zeroTwo},
       {"cut inside the tach", Record(Prefix(1, 0x01), vqbtest::StoreBody(0xFFFE, 0, {2560}, {1, 2, 3})),
        blocktest::MoreData("S_Block") + blocktest::Unreadable("S_Block") + kOneChannel + ",Tach,0\r\n,Speed,0\r\n"},
-      {"absent", vqbtest::RecordBuilder(Prefix(1)).Build(),
-       blocktest::MoreData("S_Block") + blocktest::Unreadable("S_Block") +
-           "S Block\r\n,Checksum,0\r\n,Runtime,0.000000\r\n,Overload,No,00000000b,00000000b,\r\n"
-           ",Channel [1] Sum Data,    0.0000\r\n"},
       {"prefix unreadable", Bytes(1, 40),
        blocktest::Unreadable("S_Block") + blocktest::Unreadable("S_Block") +
            "S Block\r\n,Checksum,0\r\n,Runtime,0.000000\r\n,Overload,No,00000000b,00000000b,\r\n"},
@@ -79,23 +68,14 @@ TEST(S_Block, ExplicitStartAndAccessors) {
   record.insert(record.end(), frame.begin(), frame.end());
   S_Block block;
   EXPECT_EQ(block.Decode(record.data(), static_cast<unsigned long>(record.size()), start, 1), start + 38);
-  EXPECT_EQ(block.IsDecoded(), 1);
   EXPECT_EQ(block.DeclaredLength(), 38);
-  EXPECT_EQ(block.Overload(), 1);
-  EXPECT_EQ(block.ChannelCount(), 2u);
   EXPECT_EQ(block.SumData(1), 200);
   EXPECT_EQ(block.DataScale(0), 300);
   EXPECT_EQ(block.DataScale(2), 0);
   EXPECT_EQ(block.Tach(), 98304u);
-  EXPECT_EQ(block.Adc(2), 30);
-  EXPECT_EQ(block.IoBitmask(), 5);
-  EXPECT_EQ(block.Travel(), 196608u);
-  EXPECT_EQ(block.Accessory(2), 3);
   // Start 0 finds the block by its bit: this record has none, and nothing of the frame stays.
   EXPECT_EQ(block.Decode(record.data(), static_cast<unsigned long>(record.size()), 0, 0), -1);
-  EXPECT_EQ(block.SumData(1), 0);
   EXPECT_EQ(block.Tach(), 0u);
-  EXPECT_EQ(block.IsDecoded(), 0);
 }
 
 }  // namespace

@@ -166,6 +166,34 @@ TEST_F(TranslateTest, AFullDiskFailsAndKeepsTheOldOutput) {
   EXPECT_TRUE(OnlyOutputIn(dir.Path(), 2));
 }
 
+TEST_F(TranslateTest, BlocksFollowTheWritingOrder) {
+  // Each body has the size its block kind expects (two hardware channels), so no block reports its length.
+  const Bytes record = vqbtest::RecordBuilder()
+                           .Block(0x1000, Bytes(16, 0))
+                           .Block(0x0200, Bytes(82, 0))
+                           .Block(0x0040, Bytes(22, 0))
+                           .Block(0x0020, Bytes(19, 0))
+                           .Block(0x0010, Bytes(77, 0))
+                           .Block(0x0008, Bytes(358, 0))
+                           .Block(0x0002, Bytes(66, 0))
+                           .Build();
+  vqbtest::VqbFileBuilder().Add(1, record).WriteTo(input);
+  _DataProfileTag profile{};
+  for (uint32_t& word : profile.word) word = 0x1;
+  profile.word[0] = 0x2;
+  std::vector<_RecordEntryTag> records = {{1, 1, ""}};
+  _TranslateInfoTag info = Request(records, &profile);
+  ASSERT_EQ(Morvane().Translate(&info), 1);
+  const std::string text = "\n" + ReadFileText(output);
+  EXPECT_EQ(text.find("_Block:"), std::string::npos) << text;
+  std::size_t at = 0;
+  for (const char* heading :
+       {"P Block", "N Block", "TH Block", "T Block", "LH Block", "L Block", "I Block", "S Block"}) {
+    at = text.find(std::string("\n") + heading + "\r\n", at);
+    ASSERT_NE(at, std::string::npos) << heading << " in order in " << text;
+  }
+}
+
 TEST_F(TranslateTest, VersionIsFixed) { EXPECT_STREQ(Morvane::Version(), "1.10"); }
 
 }  // namespace

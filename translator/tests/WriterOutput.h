@@ -18,6 +18,15 @@ inline _DataProfileTag Profile(int blockWord, uint32_t value, uint32_t general =
   return profile;
 }
 
+// A prefix with `channels` hardware channels and flag bytes 34 and 35.
+inline vqbtest::PrefixFields Prefix(uint8_t channels, uint8_t flag34 = 0, uint8_t flag35 = 0) {
+  vqbtest::PrefixFields prefix;
+  prefix.hardwareChannels = channels;
+  prefix.flags[0] = flag34;
+  prefix.flags[1] = flag35;
+  return prefix;
+}
+
 template <class Writer>
 std::string WriteBlock(const vqbtest::Bytes& record, const _DataProfileTag& profile) {
   std::string text;

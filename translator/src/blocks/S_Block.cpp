@@ -17,8 +17,8 @@ int S_Block::Decode(const unsigned char* record, unsigned long size, long long s
   const long long blockStart = start != 0 ? start : FindBlock(record, kBit, size);
   FieldCursor fields(*this, record, blockStart);
   if (fields.U16(declared_length) && fields.U16(checksum) && fields.Time(runtime) && fields.U16(overload)) {
-    const bool sums = ReadChannelWords(record, fields, sum_data);
-    const bool scales = ReadChannelWords(record, fields, data_scale);
+    const bool sums = fields.U16ArrayOrStep(sum_data.data(), sum_data.size());
+    const bool scales = fields.U16ArrayOrStep(data_scale.data(), data_scale.size());
     // A channel array cut by the record's end leaves the block undecoded, so
     // that its zeros come with the message that says so.
     if (ReadOptionalGroups(fields) && sums && scales) decoded = 1;
@@ -44,12 +44,6 @@ void S_Block::Clear() {
   std::fill(std::begin(adc), std::end(adc), 0);
   io_bitmask = throttle = 0;
   std::fill(std::begin(accessory), std::end(accessory), 0);
-}
-
-bool S_Block::ReadChannelWords(const unsigned char* record, FieldCursor& fields, std::vector<uint16_t>& values) {
-  const bool read = ReadU16Array(record, values.data(), fields.Position(), values.size()) != 0;
-  fields.Skip(2 * static_cast<long long>(values.size()));
-  return read;
 }
 
 bool S_Block::ReadOptionalGroups(FieldCursor& fields) {

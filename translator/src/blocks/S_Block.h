@@ -66,7 +66,5 @@ class S_Block : public Block {
 
  private:
   void Clear();
-  // Reads `values` at the cursor and steps over them whether or not they fit.
-  bool ReadChannelWords(const unsigned char* record, FieldCursor& fields, std::vector<uint16_t>& values);
   bool ReadOptionalGroups(FieldCursor& fields);
 };
