@@ -9,6 +9,7 @@
 #include "layouts/LnTraceLayout.h"
 #include "layouts/MlsLayout.h"
 #include "layouts/Rt60Layout.h"
+#include "layouts/TraceLayout.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ constexpr std::array<D_LayoutWriter, static_cast<std::size_t>(D_Layout::kCount)>
   using L = D_Layout;
   set(L::kStandardSpectrum, &WriteStandardSpectrum);
   set(L::kRt60Tables, &WriteRt60Tables);
+  set(L::kVsRpmTraces, &WriteVsRpmTraces);
   set(L::kLnTraceSummary, &WriteLnTraceSummary);
   set(L::kLnTable, &WriteLnTable);
   set(L::kMlsImpulse, &WriteMlsImpulse);
