@@ -52,21 +52,13 @@ void LayoutLine::Pad(char* start, std::size_t length, int width, char fill) {
   used_ += length;
 }
 
-LayoutLine& LayoutLine::Fixed(double value, int precision, int width) {
+LayoutLine& LayoutLine::Floating(double value, int precision, int width, std::chars_format format) {
   if (!std::isfinite(value)) return Text(NonFiniteText(value));
   const std::size_t room = kLongestNumber + static_cast<std::size_t>(std::max(width, 0));
   char* start = Reserve(room);
-  const auto result = std::to_chars(start, start + kLongestNumber, value, std::chars_format::fixed, precision);
-  Pad(start, static_cast<std::size_t>(result.ptr - start), width, ' ');
-  return *this;
-}
-
-LayoutLine& LayoutLine::Scientific(double value, int precision, int width) {
-  if (!std::isfinite(value)) return Text(NonFiniteText(value));
-  const std::size_t room = kLongestNumber + static_cast<std::size_t>(std::max(width, 0));
-  char* start = Reserve(room);
-  const auto result = std::to_chars(start, start + kLongestNumber, value, std::chars_format::scientific, precision);
-  Pad(start, static_cast<std::size_t>(result.ptr - start), width, ' ');
+  const auto result = std::to_chars(start, start + kLongestNumber, value, format, precision);
+  const std::size_t length = result.ec == std::errc{} ? static_cast<std::size_t>(result.ptr - start) : 0;
+  Pad(start, length, width, ' ');
   return *this;
 }
 

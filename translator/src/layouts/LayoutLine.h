@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <string_view>
 
@@ -18,9 +19,13 @@ class LayoutLine {
 
   LayoutLine& Text(std::string_view text);
   // As printf("%*.*f", width, precision, value).
-  LayoutLine& Fixed(double value, int precision, int width = 0);
+  LayoutLine& Fixed(double value, int precision, int width = 0) {
+    return Floating(value, precision, width, std::chars_format::fixed);
+  }
   // As printf("%*.*e", width, precision, value).
-  LayoutLine& Scientific(double value, int precision, int width);
+  LayoutLine& Scientific(double value, int precision, int width) {
+    return Floating(value, precision, width, std::chars_format::scientific);
+  }
   // As printf("%*lld", width, value), or "%0*lld" with `zeroPadded`.
   LayoutLine& Integer(long long value, int width = 0, bool zeroPadded = false);
   // Closes the line with "\r\n".
@@ -29,6 +34,7 @@ class LayoutLine {
   void Flush();
 
  private:
+  LayoutLine& Floating(double value, int precision, int width, std::chars_format format);
   // Room for `count` more characters, flushing first when needed.
   char* Reserve(std::size_t count);
   // Right-aligns the `length` characters just formatted at `start` in `width`.
@@ -38,6 +44,6 @@ class LayoutLine {
   static constexpr std::size_t kLongestNumber = 330;
 
   const D_LayoutContext& data_;
-  std::array<char, 32768> buffer_{};
+  std::array<char, 32768> buffer_;  // only the first used_ characters are meaningful
   std::size_t used_ = 0;
 };
