@@ -52,6 +52,9 @@ class Block {
   virtual int Decode(const unsigned char* record, unsigned long size, int report) = 0;
 
   int IsDecoded() const { return decoded; }
+  // Where Report writes when a block embedded in another block's writer
+  // decodes with reporting on.
+  void SetReportOutput(TextSink* output) { outputFile = output; }
 
  protected:
   // Reads a block's fields one after another from its start. The first field

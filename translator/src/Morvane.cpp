@@ -120,7 +120,8 @@ int Morvane::GetDataBlocksPresent(const unsigned char* record, _DataBlocksTag* n
 
 int Morvane::GetDataBlocksPresent(unsigned char type, unsigned short number, _DataBlocksTag* names) {
   Location location{};
-  // A directory entry may claim more than the file holds: check before allocating.
+  // A record that runs past the end of the file cannot be read: refuse it
+  // before allocating the buffer its directory entry claims.
   if (inputFile == nullptr || !Locate(type, number, location) || !RecordFitsInFile(type, number)) return 0;
   std::vector<unsigned char> record(location.size);
   if (!GetRecordData(type, number, record.data(), static_cast<unsigned long>(record.size()))) return 0;

@@ -25,9 +25,7 @@ std::string Write(const Bytes& record) {
   return blocktest::WriteBlock<I_BlockWriter>(record, blocktest::Profile(kWordI, 1));
 }
 
-Bytes Record(const Bytes& body, std::optional<uint16_t> declared = {}) {
-  return vqbtest::RecordBuilder().Block(I_Block::kBit, body, declared).Build();
-}
+Bytes Record(const Bytes& body) { return vqbtest::RecordBuilder().Block(I_Block::kBit, body).Build(); }
 
 const std::string kNames = "I Block\r\n,Job Name,JOB-7\r\n,Part Name,PART\r\n,Area Name,ABCDEFGHIJKLMNOPQRSTU\r\n";
 
@@ -48,8 +46,6 @@ TEST(I_Block, Lines) {
       {"fraction of two steps", Record(Body(2, 20000, -256, 9)), kNames + Geometry(4, 0, 0)},
       {"exponent truncated toward zero", Record(Body(255, 10000, -255, -9)), kNames + Geometry(0, 1, 0)},
       {"power beyond an integer", Record(Body(0, 0, 32767, 0)), kNames + Geometry(0, 2147483647, 0)},
-      {"declared 4 longer", Record(Body(2, 5000, 768, -215), 88),
-       blocktest::MoreData("I_Block") + kNames + Geometry(2, 8, -21)},
       {"cut inside the area name", Bytes(whole.begin(), whole.begin() + 40 + 60),
        blocktest::MoreData("I_Block") + blocktest::Unreadable("I_Block") +
            "I Block\r\n,Job Name,JOB-7\r\n,Part Name,PART\r\n,Area Name,\r\n,Meters,0\r\n,Meters L,1\r\n,Spacer,0\r\n"

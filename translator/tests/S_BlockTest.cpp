@@ -74,7 +74,11 @@ TEST(S_Block, ExplicitStartAndAccessors) {
   EXPECT_EQ(block.DataScale(2), 0);
   EXPECT_EQ(block.Tach(), 98304u);
   // Start 0 finds the block by its bit: this record has none, and nothing of the frame stays.
-  EXPECT_EQ(block.Decode(record.data(), static_cast<unsigned long>(record.size()), 0, 0), -1);
+  std::string reports;
+  TextSink sink(&reports);
+  block.SetReportOutput(&sink);
+  EXPECT_EQ(block.Decode(record.data(), static_cast<unsigned long>(record.size()), 0, 1), -1);
+  EXPECT_EQ(reports, blocktest::MoreData("S_Block") + blocktest::Unreadable("S_Block"));
   EXPECT_EQ(block.Tach(), 0u);
 }
 
