@@ -56,13 +56,6 @@ double Convert(const Column& column, int16_t raw, int fftWindow) {
   return 0;
 }
 
-// The record's spectral store information block, whose data scales the
-// scaled layouts use; its decoding problems are reported into the output.
-class ReportingStoreInformation : public S_Block {
- public:
-  explicit ReportingStoreInformation(TextSink* output) { outputFile = output; }
-};
-
 std::string Number(long long value) { return std::to_string(value); }
 
 void WriteTable(const D_LayoutContext& data, const ColumnTable& table) {
@@ -210,8 +203,11 @@ bool NeedsDataScales(D_Layout layout) {
 
 int WriteCross(const D_LayoutContext& data, D_Layout layout) {
   if (!data.HasData()) return 0;
-  ReportingStoreInformation scales(data.Output());
-  // A record that cannot be read at all gives no table.
+  // The data scales of the scaled layouts; the store information block's
+  // decoding problems are reported into the output. A record that cannot be
+  // read at all gives no table.
+  S_Block scales;
+  scales.SetReportOutput(data.Output());
   if (NeedsDataScales(layout) && scales.Decode(data.Record(), data.RecordSize(), 0, 1) == 0) return 0;
   if (const std::optional<PairedLayout> paired = PairedLayoutOf(layout)) {
     WriteTable(data, PairedTable(data, *paired, scales));
