@@ -25,3 +25,5 @@ double OffsetScaledValue(int16_t raw, int16_t exponent, int kind) {
   const int base = kind == 1 ? 1792 : kind == 2 ? 1536 : 2048;
   return (raw / kFullScale) * std::pow(2.0, (base + exponent) / 256.0);
 }
+
+double LevelStepsDb(long long steps) { return static_cast<double>(steps) * kLevelStep; }

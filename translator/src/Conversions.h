@@ -17,3 +17,6 @@ double Hundredths(int16_t raw);
 double ScaledValue(int16_t raw, int16_t exponent);
 // (raw / 32767) * 2^((base + exponent) / 256), base 1792 for kind 1, 1536 for kind 2, else 2048.
 double OffsetScaledValue(int16_t raw, int16_t exponent, int kind);
+// Decibels of a level held as a count of 20*log10(2)/256 steps that may lie
+// outside 16 bits, as sums and differences of levels do.
+double LevelStepsDb(long long steps);

@@ -172,13 +172,21 @@ TEST(D_BlockWriter, MissingBlocksAndUnreadableRecords) {
   EXPECT_EQ(blocktest::WriteBlock<D_BlockWriter>(tiny, {}), "");
 }
 
-TEST(D_BlockWriter, LayoutsNotTranslatedYetWriteNothing) {
-  Spectrum rt60 = ThirdOctave(1, 0, {256});
-  rt60.prefix.storeType = 6;
-  EXPECT_EQ(Write(rt60.Build(), kHeadings, 0x2), "D Block\r\n");
-  Spectrum intensity = ThirdOctave(1, 0, {256});
-  intensity.main.systemMode = 2;
-  EXPECT_EQ(Write(intensity.Build(), kHeadings), "");
+TEST(D_BlockWriter, EveryLayoutWritesNothingWithoutItsDataBlock) {
+  // Store types 6, 7, 8, 27 and 47, every intensity layout and one data type of every cross layout.
+  const struct {
+    uint8_t storetype, mode, barwhat;
+  } routes[] = {{6, 0, 0},   {7, 0, 0},   {8, 0, 0},   {27, 0, 0},  {47, 0, 0},  {1, 2, 0},  {1, 2, 4},
+                {1, 2, 5},   {1, 1, 1},   {1, 1, 3},   {1, 1, 5},   {1, 1, 7},   {1, 1, 9},  {1, 1, 11},
+                {1, 1, 13},  {1, 1, 15},  {1, 1, 23},  {1, 1, 27},  {1, 1, 29},  {1, 1, 32}, {1, 1, 33}};
+  for (const auto& route : routes) {
+    Spectrum s = ThirdOctave(1, 0, {});
+    s.withData = false;
+    s.prefix.storeType = route.storetype;
+    s.main.systemMode = route.mode;
+    s.main.dataType = route.barwhat;
+    EXPECT_EQ(Write(s.Build(), kHeadings, 0x2), "D Block\r\n") << int(route.storetype) << " " << int(route.barwhat);
+  }
 }
 
 TEST(D_BlockWriter, FftAndSlmRows) {

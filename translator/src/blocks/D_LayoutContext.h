@@ -36,6 +36,15 @@ class D_LayoutContext {
   // The signed 16-bit value number `index`, or false beyond the record.
   bool Value(uint64_t index, int16_t& value) const;
 
+  // Bytes from the block start to the end of the record.
+  uint64_t BytesInRecord() const;
+  // Whether `count` bytes at `offset` from the block start lie in the record.
+  bool DataFits(uint64_t offset, uint64_t count) const;
+  // Fields at `offset` from the block start, or false beyond the record.
+  bool DataU8(uint64_t offset, uint8_t& value) const;
+  bool DataU16(uint64_t offset, uint16_t& value) const;
+  bool DataU32(uint64_t offset, uint32_t& value) const;
+
   // Channels of the data: `t_channels` where the hardware says so, else 2
   // to the power `channels`. Never more than the record has values for, so
   // that a hostile exponent cannot make a heading without end.
