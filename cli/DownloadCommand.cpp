@@ -2,11 +2,11 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "AnalyzerSession.h"
+#include "talvinet/HostTexts.h"
 
 namespace verda {
 namespace {
@@ -61,35 +61,6 @@ class ProgressBar {
   long lastReceived_ = 0;
 };
 
-// "record 2 of 3"
-std::string RecordOfFile(const DownloadFailureStruct& failure) {
-  return "record " + std::to_string(failure.recordIndex + 1) + " of " + std::to_string(failure.recordCount);
-}
-
-// The step at which the copy of memory file `name` to `output` gave up.
-std::string FailureSentence(const DownloadFailureStruct& failure, const std::string& name, const std::string& output) {
-  switch (failure.step) {
-    case talvinet::kDownloadNoSuchFile:
-      return "the analyzer has no memory file '" + name + "'";
-    case talvinet::kDownloadNoRecords:
-      return "the memory file '" + name + "' holds no records";
-    case talvinet::kDownloadNoRecordList:
-      return "the analyzer did not list the records of '" + name + "'";
-    case talvinet::kDownloadNoRecordSize:
-      return "the analyzer did not tell the size of " + RecordOfFile(failure);
-    case talvinet::kDownloadRecordIncomplete: {
-      char detail[96];
-      std::snprintf(detail, sizeof detail, ": %d of %d bytes after %.1f s", failure.receivedBytes,
-                    failure.recordSize, failure.elapsedMilliseconds / 1000.0);
-      return RecordOfFile(failure) + " did not arrive whole" + detail;
-    }
-    case talvinet::kDownloadDestination:
-      return output + " cannot be written: " + std::strerror(failure.systemError);
-    default:
-      return "could not copy '" + name + "' to " + output;
-  }
-}
-
 int RunDownload(std::vector<std::string> arguments) {
   if (arguments.size() != 2) return UsageError(kDownloadCommand, "expects a memory file name and an output file");
   const auto name = MemoryFileArgument(kDownloadCommand, {arguments[0]});
@@ -116,7 +87,7 @@ int RunDownload(std::vector<std::string> arguments) {
   if (interrupted != 0 || failure.step == talvinet::kDownloadCancelled) {
     return Fail(kExitFailure, "download cancelled; " + output + " was not written");
   }
-  return Fail(kExitFailure, FailureSentence(failure, arguments[0], output) + "; nothing was written");
+  return Fail(kExitFailure, talvinet::DownloadFailureText(failure, arguments[0], output) + "; nothing was written");
 }
 
 }  // namespace

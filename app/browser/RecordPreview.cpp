@@ -3,12 +3,7 @@
 #include <QFile>
 #include <cstring>
 
-#include "morvane/Morvane.h"
-
-namespace {
-
-// False when `path` does not fit the fixed-size field with its terminating zero.
-bool CopyPath(const QString& path, char (&field)[kTranslatePathSize]) {
+bool CopyTranslatePath(const QString& path, char (&field)[kTranslatePathSize]) {
   const QByteArray encoded = QFile::encodeName(path);
   if (encoded.isEmpty() || encoded.size() >= kTranslatePathSize) return false;
   std::memcpy(field, encoded.constData(), static_cast<std::size_t>(encoded.size()));
@@ -16,15 +11,14 @@ bool CopyPath(const QString& path, char (&field)[kTranslatePathSize]) {
   return true;
 }
 
-}  // namespace
-
 bool TranslateForPreview(const QString& inputPath, const QString& outputPath, int type, int number,
                          unsigned short blockSelect, _DataProfileTag* profile) {
   _RecordEntryTag record{};
   record.type = static_cast<unsigned char>(type);
   record.number = static_cast<unsigned short>(number);
   _TranslateInfoTag request{};
-  if (!CopyPath(inputPath, request.inputPath) || !CopyPath(outputPath, request.outputPath)) return false;
+  if (!CopyTranslatePath(inputPath, request.inputPath) || !CopyTranslatePath(outputPath, request.outputPath))
+    return false;
   request.profile = profile;
   request.records = &record;
   request.recordTotal = 1;

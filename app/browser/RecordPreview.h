@@ -6,7 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-struct _DataProfileTag;
+#include "morvane/Morvane.h"
 
 class PreviewFiles {
  public:
@@ -21,6 +21,11 @@ class PreviewFiles {
  private:
   QTemporaryDir folder;
 };
+
+// Copies `path`, in the file system's encoding, into a path field of a
+// translation request; false when it is empty or does not fit with its
+// terminating zero.
+bool CopyTranslatePath(const QString& path, char (&field)[kTranslatePathSize]);
 
 // Translates record (type, number) of `inputPath` into `outputPath` under
 // `profile`, for the blocks `blockSelect` names. False when it failed or a

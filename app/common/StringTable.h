@@ -26,6 +26,23 @@ inline constexpr int kProfileRenamePrompt = 61709;
 // A comma would end the name in the profile's stored text and shift its option words.
 inline constexpr int kProfileNameHasComma = 61710;
 
+// File operations.
+inline constexpr int kDownloadCaption = 116;
+inline constexpr int kVqbFilter = 61541;
+inline constexpr int kCreateNameTooLong = 61547;
+inline constexpr int kCreateFailed = 61548;
+inline constexpr int kCreateSucceeded = 61549;
+inline constexpr int kDeleteFailed = 61550;
+inline constexpr int kConfirmDelete = 61552;
+inline constexpr int kCopyFailed = 61558;
+
+// Translation dialog messages (our own ids).
+inline constexpr int kSelectRecords = 61720;
+inline constexpr int kTranslationFailed = 61721;
+inline constexpr int kFormattingData = 61722;
+inline constexpr int kFinishedTranslating = 61723;
+inline constexpr int kViewerLaunchFailed = 61724;
+
 // Document template string of the single-document template.
 inline constexpr int kDocumentTemplate = 120;
 // The idle text of the status bar.

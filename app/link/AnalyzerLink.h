@@ -5,8 +5,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
+
+#include "talvinet/Talvinet.h"
 
 struct SerialLinkRequest {
   int port = 1;  // COM port number 1-8
@@ -54,6 +57,22 @@ class AnalyzerLink {
   // Writes the one record as a binary data file at `path`.
   virtual bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                                      int number) = 0;
+
+  // File operations and the translation's download.
+  virtual bool CreateMemoryFile(const QString& name, int remote) = 0;
+  virtual bool DeleteMemoryFile(const QString& name, int remote) = 0;
+  // The analyzer's current memory file.
+  virtual bool GetCurrentFile(QString& name, int remote) = 0;
+  // Stores the current memory file on the analyzer's diskette.
+  virtual bool SaveToDisk(int remote) = 0;
+  // Hears the bytes received so far and the total; a nonzero answer stops the download.
+  using DownloadProgress = std::function<long(long received, long total)>;
+  // Writes every record of memory file `fileName` as a binary data file at `path`,
+  // whole or not at all; an empty `progress` hears nothing.
+  virtual bool CopyFileToHardDrive(const QString& fileName, const QString& path, int remote,
+                                   const DownloadProgress& progress) = 0;
+  // What stopped the last copy that failed.
+  virtual DownloadFailureStruct GetDownloadFailure() const = 0;
 };
 
 // The protocol object the program runs with.

@@ -8,6 +8,8 @@ namespace {
 constexpr int kFirmwareRoom = 16;
 // Room for the reply of one generic command or query.
 constexpr int kGenericResultSize = 4096;
+// Room for the current memory file's name.
+constexpr int kCurrentFileRoom = 32;
 }  // namespace
 
 std::unique_ptr<AnalyzerLink> MakeAnalyzerLink() { return std::make_unique<TalvinetLink>(); }
@@ -93,4 +95,30 @@ bool TalvinetLink::CopyRecordToHardDrive(const QString& fileName, const QString&
                                          int number) {
   return m_comm.CopyRecordToHardDrive(fileName.toLatin1().constData(), QFile::encodeName(path).constData(), remote, type,
                                       number) != 0;
+}
+
+bool TalvinetLink::CreateMemoryFile(const QString& name, int remote) {
+  return m_comm.CreateMemoryFile(name.toLatin1().constData(), remote) != 0;
+}
+
+bool TalvinetLink::DeleteMemoryFile(const QString& name, int remote) {
+  return m_comm.DeleteMemoryFile(name.toLatin1().constData(), remote) != 0;
+}
+
+bool TalvinetLink::GetCurrentFile(QString& name, int remote) {
+  std::array<char, kCurrentFileRoom> current{};
+  const int read = m_comm.GetCurrentFile(current.data(), kCurrentFileRoom, remote);
+  current.back() = '\0';
+  name = QString::fromLatin1(current.data());
+  return read != 0;
+}
+
+bool TalvinetLink::SaveToDisk(int remote) { return m_comm.SaveToDisk(remote) != 0; }
+
+bool TalvinetLink::CopyFileToHardDrive(const QString& fileName, const QString& path, int remote,
+                                       const DownloadProgress& progress) {
+  talvinet::MessageHandler window;
+  if (progress) window = [&progress](unsigned int, long received, long total) { return progress(received, total); };
+  return m_comm.CopyFileToHardDrive(fileName.toLatin1().constData(), QFile::encodeName(path).constData(), remote, window,
+                                    progress ? static_cast<int>(WM_DOWNLOAD_PROGRESS) : 0) != 0;
 }

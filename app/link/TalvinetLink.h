@@ -24,6 +24,15 @@ class TalvinetLink final : public AnalyzerLink {
   bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                              int number) override;
 
+  // File operations and the translation's download.
+  bool CreateMemoryFile(const QString& name, int remote) override;
+  bool DeleteMemoryFile(const QString& name, int remote) override;
+  bool GetCurrentFile(QString& name, int remote) override;
+  bool SaveToDisk(int remote) override;
+  bool CopyFileToHardDrive(const QString& fileName, const QString& path, int remote,
+                           const DownloadProgress& progress) override;
+  DownloadFailureStruct GetDownloadFailure() const override { return m_comm.GetDownloadFailure(); }
+
   Talvinet& Protocol() { return m_comm; }
 
  private:

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include "common/StringTable.h"
+#include "common/UpperCaseValidator.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
 #include "link/AnalyzerLink.h"
@@ -20,16 +20,6 @@ namespace {
 constexpr int kCommandColumnWidth = 120;
 constexpr int kResultColumnWidth = 3000;
 constexpr int kMaxCopiedCommand = 255;
-
-// Shows what is typed in upper case, as the analyzer reads it.
-class UpperCaseValidator : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    input = input.toUpper();
-    return Acceptable;
-  }
-};
 
 }  // namespace
 

@@ -13,10 +13,13 @@
 
 #include "browser/CFileTree.h"
 #include "browser/CVQBDataView.h"
+#include "browser/FileTreeItemKind.h"
 #include "commands/CommandIds.h"
 #include "commands/MenuLayout.h"
 #include "common/StringTable.h"
 #include "connect/CConnectDlg.h"
+#include "fileops/CDownloadProgressDlg.h"
+#include "fileops/FileCommands.h"
 #include "manager/CInstrumentManagerDlg.h"
 #include "manager/CSendCommandDlg.h"
 #include "profiles/CPropSheetDataProfiles.h"
@@ -24,12 +27,14 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CVerdalonApp.h"
 #include "shell/WindowPlacement.h"
+#include "translate/CTranslateFileDlg.h"
 
 namespace {
 constexpr int kMinimumPaneWidth = 10;
 }  // namespace
 
-CMainFrame::CMainFrame(CVerdalonApp& application) : app(application) {
+CMainFrame::CMainFrame(CVerdalonApp& application)
+    : app(application), downloadProgress(std::make_unique<CDownloadProgressDlg>()) {
   setObjectName(QStringLiteral("mainFrame"));
   setWindowTitle(QStringLiteral("Verdalon"));
   settings::Store store;
@@ -194,6 +199,15 @@ void CMainFrame::OnCommand(int id) {
     case cmd::kViewStatusBar:
       statusBar()->setVisible(statusBar()->isHidden());
       break;
+    case cmd::kTranslate:
+      OnTranslate();
+      break;
+    case cmd::kCreate:
+    case cmd::kDelete:
+    case cmd::kCopyToComputer:
+    case cmd::kCopyToDiskette:
+      OnFileCommand(id);
+      break;
     case cmd::kNextPane:
       MoveFocusBetweenPanes(true);
       break;
@@ -201,9 +215,9 @@ void CMainFrame::OnCommand(int id) {
       MoveFocusBetweenPanes(false);
       break;
     default:
-      // Commands whose windows belong to later work (translation, file
-      // operations, virtual panel, audio) and the document commands of a
-      // document that holds no data do nothing here.
+      // Commands whose windows belong to later work (virtual panel, audio)
+      // and the document commands of a document that holds no data do
+      // nothing here.
       break;
   }
   UpdateCommandUI();
@@ -259,4 +273,37 @@ bool CMainFrame::event(QEvent* event) {
   if (event->type() == QEvent::WindowTitleChange && windowTitle() != QLatin1String("Verdalon"))
     setWindowTitle(QStringLiteral("Verdalon"));
   return QMainWindow::event(event);
+}
+
+// Translation from the tree's selection. Computer paths keep their case: the
+// file system tells "a.vqb" from "A.VQB". Memory file names are upper case.
+void CMainFrame::OnTranslate() {
+  const int kind = tree->GetSelectedKind();
+  QString input;
+  if (kind == FileTreeItemKind::kMemoryFile) {
+    input = tree->SelectedText().toUpper();
+  } else if (kind == FileTreeItemKind::kComputerFile) {
+    input = tree->GetItemPath(tree->SelectedItem());
+  } else {
+    return;
+  }
+  CTranslateFileDlg dialog(app.m_profiles, *app.m_comm, this);
+  dialog.SetInput(kind, input);
+  dialog.exec();
+}
+
+void CMainFrame::OnFileCommand(int id) {
+  const int kind = tree->GetSelectedKind();
+  AnalyzerLink& link = *app.m_comm;
+  if (id == cmd::kCreate) {
+    fileops::RunCreate(this, link);
+  } else if (id == cmd::kDelete) {
+    const QString target =
+        kind == FileTreeItemKind::kMemoryFile ? tree->SelectedText() : tree->GetItemPath(tree->SelectedItem());
+    fileops::RunDelete(this, link, kind, target);
+  } else if (kind == FileTreeItemKind::kMemoryFile && id == cmd::kCopyToComputer) {
+    fileops::RunCopyToComputer(this, link, *downloadProgress, tree->SelectedText());
+  } else if (kind == FileTreeItemKind::kMemoryFile && id == cmd::kCopyToDiskette) {
+    fileops::RunCopyToDiskette(this, link, tree->SelectedText());
+  }
 }

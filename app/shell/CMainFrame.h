@@ -5,10 +5,12 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QRect>
+#include <memory>
 
 #include "commands/CommandTable.h"
 #include "connect/ConnectSequence.h"
 
+class CDownloadProgressDlg;
 class CFileTree;
 class CVQBDataView;
 class CVerdalonApp;
@@ -71,4 +73,14 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   bool waveOutputExists = false;
   int recording = 0;
   int playing = 0;
+
+  // File operations and translation.
+ public:
+  // The progress window of Copy to Computer, kept for the frame's life.
+  CDownloadProgressDlg& DownloadProgress() const { return *downloadProgress; }
+
+ private:
+  void OnTranslate();
+  void OnFileCommand(int id);
+  std::unique_ptr<CDownloadProgressDlg> downloadProgress;
 };

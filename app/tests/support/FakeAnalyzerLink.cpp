@@ -4,6 +4,15 @@
 
 #include "VqbBuilder.h"
 
+namespace {
+
+vqbtest::Bytes BytesOf(const QByteArray& bytes) {
+  const auto* first = reinterpret_cast<const uint8_t*>(bytes.constData());
+  return vqbtest::Bytes(first, first + bytes.size());
+}
+
+}  // namespace
+
 bool FakeAnalyzerLink::OpenConnection(const SerialLinkRequest& request) {
   log.opened.push_back(request);
   return script.openSucceeds;
@@ -127,8 +136,46 @@ bool FakeAnalyzerLink::CopyRecordToHardDrive(const QString& fileName, const QStr
   if (!Step(QStringLiteral("CopyRecordToHardDrive")) || !SetCurrentFile(fileName, remote)) return false;
   const FakeMemoryRecord* record = FindRecord(type, number);
   if (!record) return false;
-  const auto* first = reinterpret_cast<const uint8_t*>(record->bytes.constData());
-  vqbtest::VqbFileBuilder().Add(static_cast<uint8_t>(type), vqbtest::Bytes(first, first + record->bytes.size()))
+  vqbtest::VqbFileBuilder().Add(static_cast<uint8_t>(type), BytesOf(record->bytes))
       .WriteTo(QFile::encodeName(path).toStdString());
+  return true;
+}
+
+bool FakeAnalyzerLink::CreateMemoryFile(const QString& name, int remote) {
+  log.calls << QStringLiteral("CreateMemoryFile %1 %2").arg(name).arg(remote);
+  return Step(QStringLiteral("CreateMemoryFile"));
+}
+
+bool FakeAnalyzerLink::DeleteMemoryFile(const QString& name, int remote) {
+  log.calls << QStringLiteral("DeleteMemoryFile %1 %2").arg(name).arg(remote);
+  return Step(QStringLiteral("DeleteMemoryFile"));
+}
+
+bool FakeAnalyzerLink::GetCurrentFile(QString& name, int remote) {
+  log.calls << QStringLiteral("GetCurrentFile %1").arg(remote);
+  name = log.currentFile;
+  return Step(QStringLiteral("GetCurrentFile"));
+}
+
+bool FakeAnalyzerLink::SaveToDisk(int remote) {
+  log.calls << QStringLiteral("SaveToDisk %1").arg(remote);
+  return Step(QStringLiteral("SaveToDisk"));
+}
+
+bool FakeAnalyzerLink::CopyFileToHardDrive(const QString& fileName, const QString& path, int remote,
+                                           const DownloadProgress& progress) {
+  log.calls << QStringLiteral("CopyFileToHardDrive %1 %2").arg(fileName).arg(remote);
+  if (!Step(QStringLiteral("CopyFileToHardDrive"))) return false;
+  for (const auto& [received, total] : script.progress) {
+    if (!progress) break;
+    log.progressAnswers.push_back(progress(received, total));
+    if (log.progressAnswers.back() != 0) return false;
+  }
+  vqbtest::VqbFileBuilder file;
+  for (const FakeMemoryFile& memoryFile : script.memoryFiles) {
+    if (memoryFile.name != fileName) continue;
+    for (const FakeMemoryRecord& record : memoryFile.records) file.Add(static_cast<uint8_t>(record.type), BytesOf(record.bytes));
+  }
+  file.WriteTo(QFile::encodeName(path).toStdString());
   return true;
 }

@@ -29,6 +29,11 @@ struct FakeAnalyzerScript {
   std::vector<FakeMemoryFile> memoryFiles;
   // The listing or record step that fails, by the link operation's name.
   QString failingStep;
+
+  // File operations: the progress messages a copy sends (received, total)
+  // and what a failed copy reports.
+  std::vector<std::pair<long, long>> progress;
+  DownloadFailureStruct downloadFailure{};
 };
 
 struct FakeAnalyzerLog {
@@ -42,6 +47,9 @@ struct FakeAnalyzerLog {
   QString currentFile;
   QStringList steps;  // every listing and record operation, in order
   QStringList calls;  // the listing and record operations that take arguments, with them
+
+  // File operations: the answers the progress window gave, in order.
+  std::vector<long> progressAnswers;
 };
 
 class FakeAnalyzerLink : public AnalyzerLink {
@@ -65,6 +73,15 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool GetRecordData(int type, int number, int size, QByteArray& data, int remote) override;
   bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                              int number) override;
+
+  // File operations and the translation's download.
+  bool CreateMemoryFile(const QString& name, int remote) override;
+  bool DeleteMemoryFile(const QString& name, int remote) override;
+  bool GetCurrentFile(QString& name, int remote) override;
+  bool SaveToDisk(int remote) override;
+  bool CopyFileToHardDrive(const QString& fileName, const QString& path, int remote,
+                           const DownloadProgress& progress) override;
+  DownloadFailureStruct GetDownloadFailure() const override { return script.downloadFailure; }
 
  private:
   // Logs `step`; false when the script makes it fail.

@@ -1,0 +1,92 @@
+#include "fileops/FileCommands.h"
+
+#include <QFile>
+
+#include "browser/FileTreeItemKind.h"
+#include "common/StringTable.h"
+#include "common/UserPrompts.h"
+#include "common/WaitCursor.h"
+#include "fileops/CCreateFileDlg.h"
+#include "fileops/CDownloadProgressDlg.h"
+#include "link/AnalyzerLink.h"
+#include "talvinet/HostTexts.h"
+
+namespace fileops {
+
+void RunCreate(QWidget* parent, AnalyzerLink& link) {
+  CCreateFileDlg dialog(parent);
+  if (dialog.exec() != QDialog::Accepted) return;
+  bool created = false;
+  {
+    WaitCursor wait;
+    created = link.CreateMemoryFile(dialog.FileName(), 1);
+  }
+  if (created) {
+    prompts::ShowMessage(parent, strings::kCreateSucceeded, prompts::Icon::Information);
+  } else {
+    prompts::ShowMessage(parent, strings::kCreateFailed, prompts::Icon::Warning);
+  }
+}
+
+void RunDelete(QWidget* parent, AnalyzerLink& link, int kind, const QString& target) {
+  if (kind != FileTreeItemKind::kMemoryFile && kind != FileTreeItemKind::kComputerFile) return;
+  const QString question = strings::LoadString(strings::kConfirmDelete).replace(QLatin1String("%s"), target);
+  if (prompts::Show(parent, question, prompts::Icon::Question) != prompts::Answer::Yes) return;
+  if (kind == FileTreeItemKind::kMemoryFile) {
+    bool deleted = false;
+    {
+      WaitCursor wait;
+      deleted = link.DeleteMemoryFile(target, 1);
+    }
+    if (!deleted) prompts::ShowMessage(parent, strings::kDeleteFailed, prompts::Icon::Warning);
+    return;
+  }
+  QFile file(target);
+  if (!file.remove()) {
+    prompts::Show(parent, QStringLiteral("%1 could not be deleted: %2.").arg(target, file.errorString()),
+                  prompts::Icon::Warning);
+  }
+}
+
+QString CopyFailureMessage(AnalyzerLink& link, const QString& source, const QString& destination) {
+  QString step = QString::fromLocal8Bit(talvinet::DownloadFailureText(
+      link.GetDownloadFailure(), source.toStdString(), QFile::encodeName(destination).toStdString()));
+  if (!step.isEmpty()) step[0] = step[0].toUpper();
+  return strings::LoadString(strings::kCopyFailed) + QLatin1Char('\n') + step + QLatin1Char('.');
+}
+
+void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg& progress, const QString& source) {
+  prompts::FileDialogRequest request;
+  request.filter = strings::LoadString(strings::kVqbFilter);
+  request.defaultSuffix = QStringLiteral("vqb");
+  const QString destination = prompts::SaveFileName(parent, request);
+  if (destination.isEmpty()) return;
+  bool copied = false;
+  {
+    WaitCursor wait;
+    if (!progress.Create(parent)) return;
+    progress.m_rangePending = 1;
+    copied = link.CopyFileToHardDrive(source, destination, 1, [&progress](long received, long total) {
+      return OnDownloadProgress(progress, received, total);
+    });
+    progress.DestroyWindow();
+  }
+  // The window goes first, so that the message has an enabled frame to sit on.
+  if (!copied) prompts::Show(parent, CopyFailureMessage(link, source, destination), prompts::Icon::Warning);
+}
+
+void RunCopyToDiskette(QWidget* parent, AnalyzerLink& link, const QString& source) {
+  const QString name = source.toUpper();
+  bool saved = false;
+  {
+    WaitCursor wait;
+    QString previous;
+    if (link.GetCurrentFile(previous, 1) && link.SetCurrentFile(name, 1)) {
+      saved = link.SaveToDisk(1);
+      if (saved) link.SetCurrentFile(previous, 1);
+    }
+  }
+  if (!saved) prompts::ShowMessage(parent, strings::kCopyFailed, prompts::Icon::Warning);
+}
+
+}  // namespace fileops

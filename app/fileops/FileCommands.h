@@ -1,0 +1,28 @@
+// The four commands on the file selected in the tree: Create, Delete, Copy to
+// Computer and Copy to Diskette. Each shows its own messages; none refreshes
+// the tree.
+#pragma once
+
+#include <QString>
+
+class AnalyzerLink;
+class CDownloadProgressDlg;
+class QWidget;
+
+namespace fileops {
+
+// Asks for a name with the "Create File" dialog and creates that memory file.
+void RunCreate(QWidget* parent, AnalyzerLink& link);
+// Deletes memory file `target` (kind 11) or computer file `target` (kind 13)
+// once the user said Yes.
+void RunDelete(QWidget* parent, AnalyzerLink& link, int kind, const QString& target);
+// Asks where to, then copies memory file `source` there with `progress` open.
+void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg& progress, const QString& source);
+// Saves memory file `source` on the analyzer's diskette and makes the file
+// that was current before current again.
+void RunCopyToDiskette(QWidget* parent, AnalyzerLink& link, const QString& source);
+
+// Message 61558 with the step that failed on a line of its own.
+QString CopyFailureMessage(AnalyzerLink& link, const QString& source, const QString& destination);
+
+}  // namespace fileops

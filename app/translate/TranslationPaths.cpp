@@ -1,0 +1,24 @@
+#include "translate/TranslationPaths.h"
+
+namespace {
+
+bool IsLowerCaseText(const QString& text) { return text != text.toUpper() && text == text.toLower(); }
+
+}  // namespace
+
+QString DefaultOutputPath(const QString& inputPath) {
+  QString path = inputPath;
+  while (path.endsWith(QLatin1Char(' '))) path.chop(1);
+  const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+  const QString fileName = path.mid(slash + 1);
+  const bool vqbExtension = fileName.endsWith(QLatin1String(".vqb"), Qt::CaseInsensitive);
+  const QString model = vqbExtension ? fileName.right(3) : fileName;
+  const QString extension = IsLowerCaseText(model) ? QStringLiteral("csv") : QStringLiteral("CSV");
+  if (vqbExtension) return path.chopped(3) + extension;
+  return path + QLatin1Char('.') + extension;
+}
+
+QByteArray Preamble(const QString& note) {
+  if (note.isEmpty()) return {};
+  return note.toLatin1() + "\r\n";
+}
