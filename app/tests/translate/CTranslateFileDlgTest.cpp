@@ -1,0 +1,132 @@
+// The Translate File dialog over real binary data files and a scripted analyzer.
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "common/UserPrompts.h"
+#include "profiles/DataProfileList.h"
+#include "tests/support/AppTestEnvironment.h"
+#include "tests/support/FakeAnalyzerLink.h"
+#include "tests/support/TreeTestData.h"
+#include "translate/CTranslateFileDlg.h"
+#include "translate/TranslationPaths.h"
+#include "translate/ViewerLaunch.h"
+#include "VqbBuilder.h"
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Click(QDialog& dialog, const char* name) { dialog.findChild<QPushButton*>(QLatin1String(name))->click(); }
+
+}  // namespace
+
+class CTranslateFileDlgTest : public QObject {
+  Q_OBJECT
+
+  FakeAnalyzerScript script;
+  FakeAnalyzerLog log;
+  DataProfileList profiles;
+  QTemporaryDir folder;
+
+ private slots:
+  void init() { ResetAppTestEnvironment(); }
+
+  void defaultOutputPathKeepsThePath_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("upper") << "/data/RUN1.VQB" << "/data/RUN1.CSV";
+    QTest::newRow("lower, trailing blanks") << "/Data/run1.vqb  " << "/Data/run1.csv";
+    QTest::newRow("no extension") << "/data/run1" << "/data/run1.csv";
+    QTest::newRow("mixed name") << "/data/Run1" << "/data/Run1.CSV";
+    QTest::newRow(".vqb inside") << "/x.vqb/run" << "/x.vqb/run.csv";
+  }
+  void defaultOutputPathKeepsThePath() {
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QCOMPARE(DefaultOutputPath(input), output);
+  }
+
+  // The note leads the output with CR LF; word 3 of the A block turns the table, word 1 does not.
+  void translatesWithNoteAndRearrangesOnlyWhenAsked_data() {
+    QTest::addColumn<QString>("aWord");
+    QTest::newRow("A word 1") << "1";
+    QTest::newRow("A word 3") << "3";
+  }
+  void translatesWithNoteAndRearrangesOnlyWhenAsked() {
+    QFETCH(QString, aWord);
+    const QString input = folder.filePath(QStringLiteral("AUTO.VQB"));
+    vqbtest::VqbFileBuilder().Add(1, vqbtest::AutostoreRecord(1, 3, 0, 2)).WriteTo(QFile::encodeName(input).toStdString());
+    profiles.Append(2, "Mine,3,1,1,1,1,1,1,1,1," + aWord + ",1,1");
+    profiles.SetCurrentId(2);
+    FakeAnalyzerLink link(script, log);
+    CTranslateFileDlg dialog(profiles, link);
+    dialog.SetInput(13, input);
+    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("outputPath"))->text(), folder.filePath("AUTO.CSV"));
+    QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("translateButton"))->isEnabled());
+    Click(dialog, "selectAllButton");
+    dialog.findChild<QLineEdit*>(QStringLiteral("fileNote"))->setText(QStringLiteral("abc"));
+    Click(dialog, "translateButton");
+    const QStringList shown = prompts::ShownTexts();
+    QCOMPARE(shown.last(), QStringLiteral("Finished translating."));
+    QCOMPARE(shown.size(), aWord == "3" ? 2 : 1);
+    const QByteArray text = Contents(folder.filePath("AUTO.CSV"));
+    QVERIFY(text.startsWith("abc\r\n"));
+    const QByteArray table = text.mid(text.indexOf("Data Follows\r\n") + 14);
+    // Three bands and two frames: turned, a row per column; as written, a row per frame.
+    QCOMPARE(table.count("\r\n") < 5, aWord == "1");
+  }
+
+  void noProfileMatchesUntilOneIsPicked() {
+    profiles.SetCurrentId(99);
+    FakeAnalyzerLink link(script, log);
+    CTranslateFileDlg dialog(profiles, link);
+    auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("profileCombo"));
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(dialog.Profile(), nullptr);
+    emit combo->activated(0);
+    QCOMPARE(dialog.Profile(), &profiles.Find(kDefaultProfileId)->tag);
+    QCOMPARE(profiles.CurrentId(), kDefaultProfileId);
+  }
+
+  void analyzerFileIsListedThenCopiedAndTranslated() {
+    script.memoryFiles = {treetest::TwoRecordMemoryFile()};
+    FakeAnalyzerLink link(script, log);
+    CTranslateFileDlg dialog(profiles, link);
+    dialog.SetInput(11, QStringLiteral("FILE0001"));
+    auto* records = dialog.findChild<QListWidget*>(QStringLiteral("recordList"));
+    QCOMPARE(records->count(), 2);
+    QCOMPARE(records->item(1)->text(), QStringLiteral("SEL 12"));
+    QCOMPARE(log.localModeCalls, 1);
+    dialog.findChild<QLineEdit*>(QStringLiteral("outputPath"))->setText(folder.filePath("MEM.CSV"));
+    dialog.OnTranslate();
+    QCOMPARE(prompts::ShownTexts(), QStringList{"Please select which records you want translated"});
+    records->item(0)->setSelected(true);
+    Click(dialog, "translateButton");
+    QCOMPARE(log.calls.last(), QStringLiteral("CopyFileToHardDrive FILE0001 1"));
+    QCOMPARE(prompts::ShownTexts().last(), QStringLiteral("Finished translating."));
+    QVERIFY(!Contents(folder.filePath("MEM.CSV")).isEmpty());
+  }
+
+  void viewerGetsTheOutputPathAsOneArgument() {
+    const QString viewer = folder.filePath(QStringLiteral("my viewer.sh"));
+    QFile program(viewer);
+    QVERIFY(program.open(QIODevice::WriteOnly));
+    program.write("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > \"$(dirname \"$0\")/args\"\n");
+    program.close();
+    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString output = folder.filePath(QStringLiteral("out file.csv"));
+    QVERIFY(LaunchViewer(viewer, output));
+    QTRY_COMPARE(Contents(folder.filePath(QStringLiteral("args"))), ("1|" + output).toUtf8());
+  }
+};
+
+QTEST_MAIN(CTranslateFileDlgTest)
+#include "CTranslateFileDlgTest.moc"
