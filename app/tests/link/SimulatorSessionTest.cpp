@@ -1,6 +1,5 @@
 // A whole session against the virtual analyzer over a pseudo-terminal, with
 // the real protocol library and the real clock.
-#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -21,30 +20,12 @@
 #include "simanalyzer/PtyAnalyzer.h"
 #include "tests/support/AppTestEnvironment.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/SimulatorConnect.h"
 #include "tests/support/TreeTestData.h"
 #include "VqbBuilder.h"
 
 class SimulatorSessionTest : public QObject {
   Q_OBJECT
-
- private:
-  // Runs Connect for a Cedar on the serial port `device`; true when the
-  // Instrument Manager opened.
-  static bool Connect(CMainFrame& frame, const QString& device) {
-    bool managerOpened = false;
-    OnNextModal([&](QDialog* connect) {
-      connect->findChild<QComboBox*>(QStringLiteral("Instrument"))->setCurrentText(QStringLiteral("Cedar+ Serial"));
-      connect->findChild<QComboBox*>(QStringLiteral("ComPort"))->setCurrentIndex(1);
-      connect->findChild<QLineEdit*>(QStringLiteral("ComDevice"))->setText(device);
-      OnNextModal([&](QDialog* manager) {
-        managerOpened = true;
-        manager->accept();
-      });
-      connect->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
-    });
-    frame.OnCommand(cmd::kConnect);
-    return managerOpened;
-  }
 
  private slots:
   void connectQueryAndDisconnect() {
@@ -58,7 +39,7 @@ class SimulatorSessionTest : public QObject {
     QVERIFY(app.InitInstance(false));
     CMainFrame& frame = *app.MainFrame();
 
-    const bool managerOpened = Connect(frame, device);
+    const bool managerOpened = ConnectToSimulator(frame, device);
     QCOMPARE(prompts::ShownTexts(), QStringList());
     QCOMPARE(app.m_connected, 1);
     QVERIFY(managerOpened);
@@ -106,7 +87,7 @@ class SimulatorSessionTest : public QObject {
     CVerdalonApp app(std::make_unique<TalvinetLink>());
     QVERIFY(app.InitInstance(false));
     CMainFrame& frame = *app.MainFrame();
-    QVERIFY(Connect(frame, QString::fromStdString(analyzer.DevicePath())));
+    QVERIFY(ConnectToSimulator(frame, QString::fromStdString(analyzer.DevicePath())));
     CFileTree& tree = *frame.FileTree();
 
     treetest::Expand(tree.AnalyzerRoot());

@@ -1,0 +1,135 @@
+// Copy to Computer and the Translate File dialog against the virtual analyzer
+// over a pseudo-terminal at 19200 baud, with the real protocol library.
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "browser/CFileTree.h"
+#include "commands/CommandIds.h"
+#include "common/UserPrompts.h"
+#include "link/TalvinetLink.h"
+#include "morvane/DataProfileText.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVerdalonApp.h"
+#include "simanalyzer/PtyAnalyzer.h"
+#include "tests/support/AppTestEnvironment.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/SimulatorConnect.h"
+#include "tests/support/TreeTestData.h"
+#include "VqbBuilder.h"
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Watches the progress window while a copy runs; presses Cancel once it shows bytes when asked to.
+struct ProgressWatch {
+  QString lastStatus;
+  bool frameDisabled = false;
+  bool cancel = false;
+  QTimer timer;
+
+  ProgressWatch(CMainFrame& frame, bool cancelHalfWay) : cancel(cancelHalfWay) {
+    QObject::connect(&timer, &QTimer::timeout, [this, &frame] {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() != QLatin1String("downloadProgress") || !window->isVisible()) continue;
+        lastStatus = window->findChild<QLabel*>(QStringLiteral("statusText"))->text();
+        frameDisabled = frameDisabled || !frame.isEnabled();
+        if (cancel && lastStatus.startsWith(QLatin1String("Bytes received: ")) && !lastStatus.startsWith("Bytes received: 0 "))
+          window->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+      }
+    });
+    timer.start(20);
+  }
+};
+
+}  // namespace
+
+class CopyAndTranslateSessionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void copyCancelAndTranslateAMemoryFile() {
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
+    analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
+      simanalyzer::MemoryFile file = simanalyzer::NewFile("COPYTEST", 0);
+      file.records.push_back({1, vqbtest::SpectrumRecord(1, 400)});
+      file.records.push_back({23, vqbtest::AutostoreRecord(1, 20, 0, 3)});
+      virtualAnalyzer.State().store.Memory().Put(file);
+    });
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(app.InitInstance(false));
+    CMainFrame& frame = *app.MainFrame();
+    QVERIFY(ConnectToSimulator(frame, QString::fromStdString(analyzer.DevicePath())));
+    CFileTree& tree = *frame.FileTree();
+    treetest::Expand(tree.AnalyzerRoot());
+    tree.setCurrentItem(treetest::Child(tree.AnalyzerRoot(), QStringLiteral("COPYTEST")));
+    QTemporaryDir folder;
+
+    // Cancelled half-way: the earlier file stays as it was and nothing else is left.
+    const QString copy = folder.filePath(QStringLiteral("COPY.VQB"));
+    QFile earlier(copy);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    {
+      ProgressWatch watch(frame, true);
+      prompts::QueueFileName(copy);
+      frame.OnCommand(cmd::kCopyToComputer);
+      QVERIFY(watch.frameDisabled);
+    }
+    QVERIFY2(prompts::ShownTexts().value(0).startsWith("The file could not be copied.\nThe download was cancelled"),
+             qPrintable(prompts::ShownTexts().join('|')));
+    QCOMPARE(Contents(copy), QByteArray("earlier"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"COPY.VQB"});
+    prompts::ClearLog();
+
+    // Copied whole, with the progress window showing the bytes to the end.
+    {
+      ProgressWatch watch(frame, false);
+      prompts::QueueFileName(copy);
+      frame.OnCommand(cmd::kCopyToComputer);
+      QVERIFY(watch.lastStatus.startsWith("Bytes received: "));
+    }
+    QCOMPARE(prompts::ShownTexts(), QStringList());
+    QVERIFY(frame.isEnabled());
+    QCOMPARE(Morvane(QFile::encodeName(copy).constData()).GetRecordCount(), 2);
+
+    // Translated through the dialog from the analyzer, as verda translates the copy.
+    const QString output = folder.filePath(QStringLiteral("APP.CSV"));
+    OnNextModal([&](QDialog* dialog) {
+      dialog->findChild<QLineEdit*>(QStringLiteral("outputPath"))->setText(output);
+      dialog->findChild<QPushButton*>(QStringLiteral("selectAllButton"))->click();
+      dialog->findChild<QPushButton*>(QStringLiteral("translateButton"))->click();
+      dialog->accept();
+    });
+    frame.OnCommand(cmd::kTranslate);
+    QCOMPARE(prompts::ShownTexts().last(), QStringLiteral("Finished translating."));
+    const QString verdaOutput = folder.filePath(QStringLiteral("VERDA.CSV"));
+    const QString profile = QString::fromStdString(morvane::FormatProfileText("x", *app.GetCurrentProfile()));
+    QCOMPARE(QProcess::execute(QStringLiteral(VERDA_PROGRAM),
+                               {"translate", copy, verdaOutput, "--profile", profile}), 0);
+    QCOMPARE(Contents(output), Contents(verdaOutput));
+    QVERIFY(Contents(output).contains("Data Follows"));
+
+    frame.OnCommand(cmd::kDisconnect);
+    app.ExitInstance();
+    analyzer.Stop();
+    QVERIFY(!ModalDriverTimedOut());
+  }
+};
+
+QTEST_MAIN(CopyAndTranslateSessionTest)
+#include "CopyAndTranslateSessionTest.moc"

@@ -1,0 +1,26 @@
+#include "tests/support/SimulatorConnect.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "commands/CommandIds.h"
+#include "shell/CMainFrame.h"
+#include "tests/support/ModalDriver.h"
+
+bool ConnectToSimulator(CMainFrame& frame, const QString& device) {
+  bool managerOpened = false;
+  OnNextModal([&](QDialog* connect) {
+    connect->findChild<QComboBox*>(QStringLiteral("Instrument"))->setCurrentText(QStringLiteral("Cedar+ Serial"));
+    connect->findChild<QComboBox*>(QStringLiteral("ComPort"))->setCurrentIndex(1);
+    connect->findChild<QLineEdit*>(QStringLiteral("ComDevice"))->setText(device);
+    OnNextModal([&](QDialog* manager) {
+      managerOpened = true;
+      manager->accept();
+    });
+    connect->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+  });
+  frame.OnCommand(cmd::kConnect);
+  return managerOpened;
+}
