@@ -134,6 +134,8 @@ QPushButton* CTranslateFileDlg::AddButton(const QString& text, const QString& na
   auto* button = new QPushButton(text, this);
   button->setObjectName(name);
   button->setAutoDefault(false);
+  // A browse button is as wide as its three dots need.
+  if (text == QLatin1String("...")) button->setFixedWidth(button->fontMetrics().horizontalAdvance(text) + 24);
   return button;
 }
 

@@ -9,6 +9,8 @@
 #include "browser/CVQBDataView.h"
 #include "browser/TreeImages.h"
 #include "connect/CConnectDlg.h"
+#include "fileops/CCreateFileDlg.h"
+#include "fileops/CDownloadProgressDlg.h"
 #include "manager/CInstrumentManagerDlg.h"
 #include "manager/CSendCommandDlg.h"
 #include "profiles/CPropSheetDataProfiles.h"
@@ -21,6 +23,7 @@
 #include "tests/support/AppTestEnvironment.h"
 #include "tests/support/FakeAnalyzerLink.h"
 #include "tests/support/TreeTestData.h"
+#include "translate/CTranslateFileDlg.h"
 
 class RenderWindowsTest : public QObject {
   Q_OBJECT
@@ -53,6 +56,26 @@ class RenderWindowsTest : public QObject {
     RenderBrowsing(frame);
     RenderDialogs(app);
     QVERIFY(artwork::StartupPicture().save(QDir(QStringLiteral(RENDER_DIR)).filePath(QStringLiteral("StartupPicture.png"))));
+    app.ExitInstance();
+  }
+
+  // The Create File, progress and Translate File windows.
+  void renderFileWindows() {
+    script.memoryFiles = {treetest::TwoRecordMemoryFile()};
+    CVerdalonApp app(std::make_unique<FakeAnalyzerLink>(script, log));
+    QVERIFY(app.InitInstance(false));
+    {
+      CCreateFileDlg create(app.MainFrame());
+      Render(create, QStringLiteral("CreateFileDialog"));
+      CDownloadProgressDlg& progress = app.MainFrame()->DownloadProgress();
+      QVERIFY(progress.Create(app.MainFrame()));
+      OnDownloadProgress(progress, 13312, 20480);
+      Render(*progress.Window(), QStringLiteral("DownloadProgress"));
+      progress.DestroyWindow();
+      CTranslateFileDlg translate(app.m_profiles, *app.m_comm, app.MainFrame());
+      translate.SetInput(11, QStringLiteral("FILE0001"));
+      Render(translate, QStringLiteral("TranslateFileDialog"));
+    }
     app.ExitInstance();
   }
 
