@@ -187,7 +187,8 @@ void CTranslateFileDlg::AddMemoryFileRecords(const QString& name) {
 
 void CTranslateFileDlg::AddRecord(const QString& name, int type, int number) {
   auto* item = new QListWidgetItem(QStringLiteral("%1 %2").arg(name).arg(number), recordList);
-  item->setData(kRecordWordRole, (type & 0xFFFF) | (number << 16));
+  const uint word = (static_cast<uint>(type) & 0xFFFFu) | ((static_cast<uint>(number) & 0xFFFFu) << 16);
+  item->setData(kRecordWordRole, word);
 }
 
 void CTranslateFileDlg::FillProfiles() {
@@ -245,7 +246,7 @@ std::vector<_RecordEntryTag> CTranslateFileDlg::SelectedRecords() const {
   for (int row = 0; row < recordList->count(); ++row) {
     const QListWidgetItem* item = recordList->item(row);
     if (!item->isSelected()) continue;
-    const auto word = static_cast<unsigned int>(item->data(kRecordWordRole).toInt());
+    const uint word = item->data(kRecordWordRole).toUInt();
     _RecordEntryTag entry{};
     entry.type = static_cast<unsigned char>(word & 0xFFu);
     entry.number = static_cast<unsigned short>(word >> 16);

@@ -1,6 +1,5 @@
 // Copy to Computer and the Translate File dialog against the virtual analyzer
 // over a pseudo-terminal at 19200 baud, with the real protocol library.
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QTimer>
 
 #include "browser/CFileTree.h"
+#include "fileops/CDownloadProgressDlg.h"
 #include "commands/CommandIds.h"
 #include "common/UserPrompts.h"
 #include "link/TalvinetLink.h"
@@ -32,26 +32,24 @@ QByteArray Contents(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Watches the progress window while a copy runs; presses Cancel once it shows bytes when asked to.
-struct ProgressWatch {
-  QString lastStatus;
-  bool frameDisabled = false;
-  bool cancel = false;
-  QTimer timer;
-
-  ProgressWatch(CMainFrame& frame, bool cancelHalfWay) : cancel(cancelHalfWay) {
-    QObject::connect(&timer, &QTimer::timeout, [this, &frame] {
-      for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() != QLatin1String("downloadProgress") || !window->isVisible()) continue;
-        lastStatus = window->findChild<QLabel*>(QStringLiteral("statusText"))->text();
-        frameDisabled = frameDisabled || !frame.isEnabled();
-        if (cancel && lastStatus.startsWith(QLatin1String("Bytes received: ")) && !lastStatus.startsWith("Bytes received: 0 "))
-          window->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-      }
-    });
-    timer.start(20);
-  }
-};
+// Runs Copy to Computer into `path`, watching the progress window; presses its
+// Cancel once bytes have come when `cancel`. Returns the last status text seen
+// while the frame was disabled.
+QString CopyToComputer(CMainFrame& frame, const QString& path, bool cancel) {
+  QString seen;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    QWidget* window = frame.DownloadProgress().Window();
+    if (!window || frame.isEnabled()) return;
+    seen = window->findChild<QLabel*>(QStringLiteral("statusText"))->text();
+    if (cancel && seen.startsWith("Bytes received: ") && !seen.startsWith("Bytes received: 0 "))
+      window->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+  });
+  watch.start(20);
+  prompts::QueueFileName(path);
+  frame.OnCommand(cmd::kCopyToComputer);
+  return seen;
+}
 
 }  // namespace
 
@@ -84,12 +82,7 @@ class CopyAndTranslateSessionTest : public QObject {
     QFile earlier(copy);
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     earlier.close();
-    {
-      ProgressWatch watch(frame, true);
-      prompts::QueueFileName(copy);
-      frame.OnCommand(cmd::kCopyToComputer);
-      QVERIFY(watch.frameDisabled);
-    }
+    QVERIFY(CopyToComputer(frame, copy, true).startsWith("Bytes received: "));
     QVERIFY2(prompts::ShownTexts().value(0).startsWith("The file could not be copied.\nThe download was cancelled"),
              qPrintable(prompts::ShownTexts().join('|')));
     QCOMPARE(Contents(copy), QByteArray("earlier"));
@@ -97,12 +90,7 @@ class CopyAndTranslateSessionTest : public QObject {
     prompts::ClearLog();
 
     // Copied whole, with the progress window showing the bytes to the end.
-    {
-      ProgressWatch watch(frame, false);
-      prompts::QueueFileName(copy);
-      frame.OnCommand(cmd::kCopyToComputer);
-      QVERIFY(watch.lastStatus.startsWith("Bytes received: "));
-    }
+    QVERIFY(CopyToComputer(frame, copy, false).startsWith("Bytes received: "));
     QCOMPARE(prompts::ShownTexts(), QStringList());
     QVERIFY(frame.isEnabled());
     QCOMPARE(Morvane(QFile::encodeName(copy).constData()).GetRecordCount(), 2);

@@ -2,7 +2,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,7 +10,6 @@
 #include "profiles/DataProfileList.h"
 #include "tests/support/AppTestEnvironment.h"
 #include "tests/support/FakeAnalyzerLink.h"
-#include "tests/support/TreeTestData.h"
 #include "translate/CTranslateFileDlg.h"
 #include "translate/TranslationPaths.h"
 #include "translate/ViewerLaunch.h"
@@ -24,7 +22,6 @@ QByteArray Contents(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void Click(QDialog& dialog, const char* name) { dialog.findChild<QPushButton*>(QLatin1String(name))->click(); }
 
 }  // namespace
 
@@ -69,11 +66,12 @@ class CTranslateFileDlgTest : public QObject {
     FakeAnalyzerLink link(script, log);
     CTranslateFileDlg dialog(profiles, link);
     dialog.SetInput(13, input);
-    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("outputPath"))->text(), folder.filePath("AUTO.CSV"));
-    QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("translateButton"))->isEnabled());
-    Click(dialog, "selectAllButton");
-    dialog.findChild<QLineEdit*>(QStringLiteral("fileNote"))->setText(QStringLiteral("abc"));
-    Click(dialog, "translateButton");
+    QCOMPARE(dialog.findChild<QLineEdit*>("outputPath")->text(), folder.filePath("AUTO.CSV"));
+    auto* translate = dialog.findChild<QPushButton*>("translateButton");
+    QVERIFY(!translate->isEnabled());
+    dialog.findChild<QPushButton*>("selectAllButton")->click();
+    dialog.findChild<QLineEdit*>("fileNote")->setText(QStringLiteral("abc"));
+    translate->click();
     const QStringList shown = prompts::ShownTexts();
     QCOMPARE(shown.last(), QStringLiteral("Finished translating."));
     QCOMPARE(shown.size(), aWord == "3" ? 2 : 1);
@@ -88,31 +86,12 @@ class CTranslateFileDlgTest : public QObject {
     profiles.SetCurrentId(99);
     FakeAnalyzerLink link(script, log);
     CTranslateFileDlg dialog(profiles, link);
-    auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("profileCombo"));
+    auto* combo = dialog.findChild<QComboBox*>("profileCombo");
     QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(dialog.Profile(), nullptr);
     emit combo->activated(0);
     QCOMPARE(dialog.Profile(), &profiles.Find(kDefaultProfileId)->tag);
     QCOMPARE(profiles.CurrentId(), kDefaultProfileId);
-  }
-
-  void analyzerFileIsListedThenCopiedAndTranslated() {
-    script.memoryFiles = {treetest::TwoRecordMemoryFile()};
-    FakeAnalyzerLink link(script, log);
-    CTranslateFileDlg dialog(profiles, link);
-    dialog.SetInput(11, QStringLiteral("FILE0001"));
-    auto* records = dialog.findChild<QListWidget*>(QStringLiteral("recordList"));
-    QCOMPARE(records->count(), 2);
-    QCOMPARE(records->item(1)->text(), QStringLiteral("SEL 12"));
-    QCOMPARE(log.localModeCalls, 1);
-    dialog.findChild<QLineEdit*>(QStringLiteral("outputPath"))->setText(folder.filePath("MEM.CSV"));
-    dialog.OnTranslate();
-    QCOMPARE(prompts::ShownTexts(), QStringList{"Please select which records you want translated"});
-    records->item(0)->setSelected(true);
-    Click(dialog, "translateButton");
-    QCOMPARE(log.calls.last(), QStringLiteral("CopyFileToHardDrive FILE0001 1"));
-    QCOMPARE(prompts::ShownTexts().last(), QStringLiteral("Finished translating."));
-    QVERIFY(!Contents(folder.filePath("MEM.CSV")).isEmpty());
   }
 
   void viewerGetsTheOutputPathAsOneArgument() {
