@@ -69,12 +69,10 @@ class CopyAndTranslateSessionTest : public QObject {
     std::string problem;
     if (!analyzer.Start(problem)) QSKIP(problem.c_str());
     CVerdalonApp app(std::make_unique<TalvinetLink>());
-    QVERIFY(app.InitInstance(false));
+    CFileTree* tree = StartConnected(app, analyzer.DevicePath());
+    QVERIFY(tree);
+    tree->setCurrentItem(treetest::Child(tree->AnalyzerRoot(), QStringLiteral("COPYTEST")));
     CMainFrame& frame = *app.MainFrame();
-    QVERIFY(ConnectToSimulator(frame, QString::fromStdString(analyzer.DevicePath())));
-    CFileTree& tree = *frame.FileTree();
-    treetest::Expand(tree.AnalyzerRoot());
-    tree.setCurrentItem(treetest::Child(tree.AnalyzerRoot(), QStringLiteral("COPYTEST")));
     QTemporaryDir folder;
 
     // Cancelled half-way: the earlier file stays as it was and nothing else is left.

@@ -85,12 +85,11 @@ class SimulatorSessionTest : public QObject {
     if (!analyzer.Start(problem)) QSKIP(problem.c_str());
 
     CVerdalonApp app(std::make_unique<TalvinetLink>());
-    QVERIFY(app.InitInstance(false));
+    CFileTree* connectedTree = StartConnected(app, analyzer.DevicePath());
+    QVERIFY(connectedTree);
+    CFileTree& tree = *connectedTree;
     CMainFrame& frame = *app.MainFrame();
-    QVERIFY(ConnectToSimulator(frame, QString::fromStdString(analyzer.DevicePath())));
-    CFileTree& tree = *frame.FileTree();
 
-    treetest::Expand(tree.AnalyzerRoot());
     QTreeWidgetItem* file = treetest::Child(tree.AnalyzerRoot(), QStringLiteral("TREETEST"));
     QVERIFY(file);
     treetest::Expand(file);

@@ -5,9 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "browser/CFileTree.h"
 #include "commands/CommandIds.h"
 #include "shell/CMainFrame.h"
+#include "shell/CVerdalonApp.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/TreeTestData.h"
 
 bool ConnectToSimulator(CMainFrame& frame, const QString& device) {
   bool managerOpened = false;
@@ -23,4 +26,12 @@ bool ConnectToSimulator(CMainFrame& frame, const QString& device) {
   });
   frame.OnCommand(cmd::kConnect);
   return managerOpened;
+}
+
+CFileTree* StartConnected(CVerdalonApp& app, const std::string& device) {
+  if (!app.InitInstance(false) || !ConnectToSimulator(*app.MainFrame(), QString::fromStdString(device))) return nullptr;
+  CFileTree* tree = app.MainFrame()->FileTree();
+  if (!tree->AnalyzerRoot()) return nullptr;
+  treetest::Expand(tree->AnalyzerRoot());
+  return tree;
 }

@@ -2,9 +2,16 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
+class CFileTree;
 class CMainFrame;
+class CVerdalonApp;
 
 // Runs Connect for a Cedar on the serial port `device`; true when the
 // Instrument Manager opened (it is closed again at once).
 bool ConnectToSimulator(CMainFrame& frame, const QString& device);
+
+// Starts `app` without its start-up picture, connects it to `device` and
+// expands "Analyzer Files"; the file tree, or null when any step failed.
+CFileTree* StartConnected(CVerdalonApp& app, const std::string& device);
