@@ -37,6 +37,11 @@ bool CDownloadProgressDlg::Create(QWidget* owner) {
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), window);
   cancel->setObjectName(QStringLiteral("cancelButton"));
   QObject::connect(cancel, &QPushButton::clicked, window, [this] { m_cancelRequested = 1; });
+  // Escape and the close box ask to stop as Cancel does; the window stays until the copy ends.
+  QObject::connect(window, &QDialog::rejected, window, [this] {
+    m_cancelRequested = 1;
+    window->show();
+  });
 
   auto* barRow = new QHBoxLayout;
   barRow->addWidget(bar, 1);
