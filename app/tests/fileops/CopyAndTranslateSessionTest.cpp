@@ -103,6 +103,7 @@ class CopyAndTranslateSessionTest : public QObject {
     });
     frame.OnCommand(cmd::kTranslate);
     QCOMPARE(prompts::ShownTexts().last(), QStringLiteral("Finished translating."));
+    QVERIFY(!QFile::exists(QStringLiteral("VerdalTempOut.xxx")));  // the copy lived in a private folder
     const QString verdaOutput = folder.filePath(QStringLiteral("VERDA.CSV"));
     const QString profile = QString::fromStdString(morvane::FormatProfileText("x", *app.GetCurrentProfile()));
     QCOMPARE(QProcess::execute(QStringLiteral(VERDA_PROGRAM),
