@@ -54,6 +54,19 @@ class AnalyzerLink {
   // Writes the one record as a binary data file at `path`.
   virtual bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                                      int number) = 0;
+
+  // --- Virtual front panel ---
+  virtual bool IsDeodar() = 0;
+  // The analyzer's 128 key names by key number, empty for undefined keys.
+  virtual bool GetDefinedKeys(QStringList& names, int remote) = 0;
+  virtual bool EmulateKeystroke(int key, int remote) = 0;
+  virtual bool EmulateKeystroke(const QByteArray& name, int remote) = 0;
+  virtual bool GetErrorCode(int& code, int remote) = 0;
+  // Decodes a capture into `screen` (talvinet::kScreenBufferSize bytes, kept
+  // between captures); true when the query was sent.
+  virtual bool GetDisplayData(unsigned short kind, unsigned char* screen, int remote) = 0;
+  // Whether the last capture's stream came whole.
+  virtual bool LastCaptureComplete() = 0;
 };
 
 // The protocol object the program runs with.

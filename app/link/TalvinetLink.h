@@ -24,6 +24,15 @@ class TalvinetLink final : public AnalyzerLink {
   bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                              int number) override;
 
+  // Virtual front panel
+  bool IsDeodar() override;
+  bool GetDefinedKeys(QStringList& names, int remote) override;
+  bool EmulateKeystroke(int key, int remote) override;
+  bool EmulateKeystroke(const QByteArray& name, int remote) override;
+  bool GetErrorCode(int& code, int remote) override;
+  bool GetDisplayData(unsigned short kind, unsigned char* screen, int remote) override;
+  bool LastCaptureComplete() override;
+
   Talvinet& Protocol() { return m_comm; }
 
  private:

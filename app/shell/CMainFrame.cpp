@@ -19,6 +19,7 @@
 #include "connect/CConnectDlg.h"
 #include "manager/CInstrumentManagerDlg.h"
 #include "manager/CSendCommandDlg.h"
+#include "panel/CVirtualRtaDlg.h"
 #include "profiles/CPropSheetDataProfiles.h"
 #include "shell/Artwork.h"
 #include "shell/CAboutDlg.h"
@@ -194,6 +195,10 @@ void CMainFrame::OnCommand(int id) {
     case cmd::kViewStatusBar:
       statusBar()->setVisible(statusBar()->isHidden());
       break;
+    // Virtual front panel and audio
+    case cmd::kVirtualRta:
+      OnVirtualRta();
+      break;
     case cmd::kNextPane:
       MoveFocusBetweenPanes(true);
       break;
@@ -259,4 +264,12 @@ bool CMainFrame::event(QEvent* event) {
   if (event->type() == QEvent::WindowTitleChange && windowTitle() != QLatin1String("Verdalon"))
     setWindowTitle(QStringLiteral("Verdalon"));
   return QMainWindow::event(event);
+}
+
+// --- Virtual front panel and audio ---
+
+void CMainFrame::OnVirtualRta() {
+  if (app.m_connected != 1) return;
+  CVirtualRtaDlg panel(*app.m_comm, this);
+  panel.exec();
 }

@@ -60,6 +60,9 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   void OnDataProfiles();
   void OnAbout();
 
+  // Virtual front panel and audio
+  void OnVirtualRta();
+
   CVerdalonApp& app;
   QHash<int, QAction*> actions;
   QSplitter* splitter = nullptr;

@@ -29,6 +29,15 @@ struct FakeAnalyzerScript {
   std::vector<FakeMemoryFile> memoryFiles;
   // The listing or record step that fails, by the link operation's name.
   QString failingStep;
+
+  // Virtual front panel
+  bool deodar = false;
+  QStringList keyNames = QStringList(128, QString());  // by key number
+  bool keysSucceed = true;
+  bool keystrokeSucceeds = true;
+  int errorCode = 0;
+  unsigned char screenFill = 0;  // every byte of each capture
+  bool captureComplete = true;
 };
 
 struct FakeAnalyzerLog {
@@ -42,6 +51,12 @@ struct FakeAnalyzerLog {
   QString currentFile;
   QStringList steps;  // every listing and record operation, in order
   QStringList calls;  // the listing and record operations that take arguments, with them
+
+  // Virtual front panel
+  QStringList keystrokes;  // "KE 45" or "KE 'NAME'"
+  QList<int> captureKinds;
+  int keyListReads = 0;
+  int errorCodeReads = 0;
 };
 
 class FakeAnalyzerLink : public AnalyzerLink {
@@ -65,6 +80,15 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool GetRecordData(int type, int number, int size, QByteArray& data, int remote) override;
   bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                              int number) override;
+
+  // Virtual front panel
+  bool IsDeodar() override { return script.deodar; }
+  bool GetDefinedKeys(QStringList& names, int remote) override;
+  bool EmulateKeystroke(int key, int remote) override;
+  bool EmulateKeystroke(const QByteArray& name, int remote) override;
+  bool GetErrorCode(int& code, int remote) override;
+  bool GetDisplayData(unsigned short kind, unsigned char* screen, int remote) override;
+  bool LastCaptureComplete() override { return script.captureComplete; }
 
  private:
   // Logs `step`; false when the script makes it fail.
