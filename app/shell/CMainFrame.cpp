@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "browser/CFileTree.h"
+#include "audio/AudioCommands.h"
 #include "browser/CVQBDataView.h"
 #include "commands/CommandIds.h"
 #include "commands/MenuLayout.h"
@@ -41,6 +42,7 @@ CMainFrame::CMainFrame(CVerdalonApp& application) : app(application) {
   CreateStatusBar();
   CreatePanes();
   PlaceWindow();
+  SetAudioSystem(MakeAudioSystem());
   UpdateCommandUI();
 }
 
@@ -199,6 +201,12 @@ void CMainFrame::OnCommand(int id) {
     case cmd::kVirtualRta:
       OnVirtualRta();
       break;
+    case cmd::kRecord:
+      OnRecord();
+      break;
+    case cmd::kPlayback:
+      OnPlayback();
+      break;
     case cmd::kNextPane:
       MoveFocusBetweenPanes(true);
       break;
@@ -255,6 +263,7 @@ void CMainFrame::OpenInstrumentManager() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (StopRecordingBeforeClosing(event)) return;
   windowRect = geometry();
   QMainWindow::closeEvent(event);
 }
@@ -272,4 +281,30 @@ void CMainFrame::OnVirtualRta() {
   if (app.m_connected != 1) return;
   CVirtualRtaDlg panel(*app.m_comm, this);
   panel.exec();
+}
+
+void CMainFrame::SetAudioSystem(std::unique_ptr<AudioSystem> system) {
+  audio = std::make_unique<AudioCommands>(std::move(system));
+  waveOutputExists = audio->WaveOutputExists();
+}
+
+void CMainFrame::OnRecord() {
+  audio->Record(this, recording, playing);
+  waveOutputExists = audio->WaveOutputExists();
+  if (closeAfterRecording) close();
+}
+
+void CMainFrame::OnPlayback() {
+  audio->Playback(this, recording, playing);
+  waveOutputExists = audio->WaveOutputExists();
+}
+
+// Closing while recording ends the recording first; the window closes once
+// the recording is saved or dropped.
+bool CMainFrame::StopRecordingBeforeClosing(QCloseEvent* event) {
+  if (!audio->Recording()) return false;
+  closeAfterRecording = true;
+  audio->RequestStop();
+  event->ignore();
+  return true;
 }

@@ -5,10 +5,13 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QRect>
+#include <memory>
 
+#include "audio/WaveAudioDevice.h"
 #include "commands/CommandTable.h"
 #include "connect/ConnectSequence.h"
 
+class AudioCommands;
 class CFileTree;
 class CVQBDataView;
 class CVerdalonApp;
@@ -41,6 +44,10 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   void OpenInstrumentManager() override;
   QWidget* DialogParent() override { return this; }
 
+  // Virtual front panel and audio
+  void SetAudioSystem(std::unique_ptr<AudioSystem> system);
+  bool Recording() const { return recording == 1; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
@@ -62,6 +69,9 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
 
   // Virtual front panel and audio
   void OnVirtualRta();
+  void OnRecord();
+  void OnPlayback();
+  bool StopRecordingBeforeClosing(QCloseEvent* event);
 
   CVerdalonApp& app;
   QHash<int, QAction*> actions;
@@ -74,4 +84,8 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   bool waveOutputExists = false;
   int recording = 0;
   int playing = 0;
+
+  // Virtual front panel and audio
+  std::unique_ptr<AudioCommands> audio;
+  bool closeAfterRecording = false;
 };
