@@ -33,7 +33,10 @@ CRecordingStatusDlg::CRecordingStatusDlg(int samplesPerSecond, int bitsPerSample
   layout->addWidget(new QLabel(QStringLiteral("File Size:"), this), 2, 0);
   layout->addWidget(sizeText, 2, 1);
   layout->addWidget(stop, 3, 0, 1, 2, Qt::AlignHCenter);
-  layout->setColumnMinimumWidth(1, 120);
+  layout->setColumnMinimumWidth(1, 140);
+  layout->setVerticalSpacing(8);
+  layout->setContentsMargins(16, 14, 16, 14);
+  stop->setMinimumWidth(90);
   connect(stop, &QPushButton::clicked, this, &CRecordingStatusDlg::RequestStop);
 }
 
