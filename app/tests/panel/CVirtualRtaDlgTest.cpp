@@ -62,7 +62,7 @@ class CVirtualRtaDlgTest : public QObject {
     QCOMPARE(log.keyListReads, reads + 1);
   }
 
-  void fullCaptureAfterOpeningAndSync() {
+  void fullCaptureAfterOpeningSyncAndACutStream() {
     settings::Store store;
     store.Write(panel::kDisplayChanges, 1);
     FakeAnalyzerLink link(script, log);
@@ -70,7 +70,14 @@ class CVirtualRtaDlgTest : public QObject {
     panel.findChild<CPanelButton*>(QStringLiteral("updateButton"))->click();
     panel.findChild<CPanelButton*>(QStringLiteral("syncButton"))->click();
     panel.findChild<CPanelButton*>(QStringLiteral("updateButton"))->click();
-    QCOMPARE(log.captureKinds, (QList<int>{1, 2, 1, 2}));
+    // A capture cut short is not shown and makes the next one full.
+    script.captureComplete = false;
+    script.screenFill = 0xFF;
+    panel.findChild<CPanelButton*>(QStringLiteral("updateButton"))->click();
+    QCOMPARE(panel.Picture().pixelIndex(0, 0), 1);
+    script.captureComplete = true;
+    panel.findChild<CPanelButton*>(QStringLiteral("updateButton"))->click();
+    QCOMPARE(log.captureKinds, (QList<int>{1, 2, 1, 2, 2, 1}));
   }
 
   void allLitScreenSavesBlackPixels() {
