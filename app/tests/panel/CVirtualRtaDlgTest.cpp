@@ -31,19 +31,27 @@ class CVirtualRtaDlgTest : public QObject {
     QTest::addColumn<QList<int>>("clicks");
     QTest::addColumn<QStringList>("sent");
     QTest::addColumn<bool>("shiftedAfter");
-    QTest::newRow("soft key") << QList<int>{1107} << QStringList{"KE 'File'"} << false;
-    QTest::newRow("shift, then soft key") << QList<int>{1116, 1107} << QStringList{"KE 'Q'"} << false;
-    QTest::newRow("unnamed soft key") << QList<int>{1108} << QStringList{} << false;
-    QTest::newRow("minus by number") << QList<int>{1121} << QStringList{"KE 45"} << false;
-    QTest::newRow("shift alone") << QList<int>{1117} << QStringList{} << true;
+    QTest::addColumn<int>("errorCode");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("soft key") << QList<int>{1107} << QStringList{"KE 'File'"} << false << 0 << QStringList{};
+    QTest::newRow("shift, then soft key") << QList<int>{1116, 1107} << QStringList{"KE 'Q'"} << false << 0 << QStringList{};
+    QTest::newRow("unnamed soft key") << QList<int>{1108} << QStringList{} << false << 8 << QStringList{};
+    QTest::newRow("minus by number") << QList<int>{1121} << QStringList{"KE 45"} << false << 0 << QStringList{};
+    QTest::newRow("shift alone") << QList<int>{1117} << QStringList{} << true << 0 << QStringList{};
+    // The GPIB bit means something on a Deodar only.
+    QTest::newRow("error bits") << QList<int>{1107} << QStringList{"KE 'File'"} << false << (8 | 16 | 64)
+                                << QStringList{"Stop Required", "I/O Entry error"};
   }
   void keyPresses() {
     QFETCH(QList<int>, clicks);
     FakeAnalyzerLink link(script, log);
     CVirtualRtaDlg panel(link);
+    QFETCH(int, errorCode);
+    script.errorCode = errorCode;
     for (int id : clicks) panel.Button(id)->click();
     QTEST(log.keystrokes, "sent");
     QTEST(panel.Shifted(), "shiftedAfter");
+    QTEST(prompts::ShownTexts(), "shown");
   }
 
   void labelsAndLayout() {
