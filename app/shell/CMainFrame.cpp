@@ -11,8 +11,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "browser/CFileTree.h"
 #include "audio/AudioCommands.h"
+#include "browser/CFileTree.h"
 #include "browser/CVQBDataView.h"
 #include "commands/CommandIds.h"
 #include "commands/MenuLayout.h"
