@@ -22,11 +22,6 @@ class RecordingTextsTest : public QObject {
     QFETCH(float, seconds);
     QTEST(recording::SizeText(bytesPerSecond, seconds), "text");
   }
-
-  void formatAndTime() {
-    QCOMPARE(recording::SampleRateText(22050, 16), QStringLiteral("22050 Hz, 16-bit"));
-    QCOMPARE(recording::ElapsedText(12.34f), QStringLiteral("12.3 Seconds"));
-  }
 };
 
 QTEST_MAIN(RecordingTextsTest)
