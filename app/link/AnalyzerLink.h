@@ -73,6 +73,18 @@ class AnalyzerLink {
                                    const DownloadProgress& progress) = 0;
   // What stopped the last copy that failed.
   virtual DownloadFailureStruct GetDownloadFailure() const = 0;
+  // --- Virtual front panel ---
+  virtual bool IsDeodar() = 0;
+  // The analyzer's 128 key names by key number, empty for undefined keys.
+  virtual bool GetDefinedKeys(QStringList& names, int remote) = 0;
+  virtual bool EmulateKeystroke(int key, int remote) = 0;
+  virtual bool EmulateKeystroke(const QByteArray& name, int remote) = 0;
+  virtual bool GetErrorCode(int& code, int remote) = 0;
+  // Decodes a capture into `screen` (talvinet::kScreenBufferSize bytes, kept
+  // between captures); true when the query was sent.
+  virtual bool GetDisplayData(unsigned short kind, unsigned char* screen, int remote) = 0;
+  // Whether the last capture's stream came whole.
+  virtual bool LastCaptureComplete() = 0;
 };
 
 // The protocol object the program runs with.

@@ -122,3 +122,29 @@ bool TalvinetLink::CopyFileToHardDrive(const QString& fileName, const QString& p
   return m_comm.CopyFileToHardDrive(fileName.toLatin1().constData(), QFile::encodeName(path).constData(), remote, window,
                                     progress ? static_cast<int>(WM_DOWNLOAD_PROGRESS) : 0) != 0;
 }
+// --- Virtual front panel ---
+
+bool TalvinetLink::IsDeodar() { return m_comm.IsDeodar() != 0; }
+
+bool TalvinetLink::GetDefinedKeys(QStringList& names, int remote) {
+  KeyboardStruct keys{};
+  if (m_comm.GetDefinedKeys(&keys, remote) == 0) return false;
+  names.clear();
+  for (const auto& name : keys.keyName)
+    names << QString::fromLatin1(name, static_cast<qsizetype>(strnlen(name, sizeof name)));
+  return true;
+}
+
+bool TalvinetLink::EmulateKeystroke(int key, int remote) { return m_comm.EmulateKeystroke(key, remote) != 0; }
+
+bool TalvinetLink::EmulateKeystroke(const QByteArray& name, int remote) {
+  return m_comm.EmulateKeystroke(name.constData(), remote) != 0;
+}
+
+bool TalvinetLink::GetErrorCode(int& code, int remote) { return m_comm.GetErrorCode(&code, remote) != 0; }
+
+bool TalvinetLink::GetDisplayData(unsigned short kind, unsigned char* screen, int remote) {
+  return m_comm.GetDisplayData(kind, screen, 0, remote) != 0;
+}
+
+bool TalvinetLink::LastCaptureComplete() { return m_comm.LastCaptureComplete() != 0; }

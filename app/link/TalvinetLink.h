@@ -32,6 +32,14 @@ class TalvinetLink final : public AnalyzerLink {
   bool CopyFileToHardDrive(const QString& fileName, const QString& path, int remote,
                            const DownloadProgress& progress) override;
   DownloadFailureStruct GetDownloadFailure() const override { return m_comm.GetDownloadFailure(); }
+  // Virtual front panel
+  bool IsDeodar() override;
+  bool GetDefinedKeys(QStringList& names, int remote) override;
+  bool EmulateKeystroke(int key, int remote) override;
+  bool EmulateKeystroke(const QByteArray& name, int remote) override;
+  bool GetErrorCode(int& code, int remote) override;
+  bool GetDisplayData(unsigned short kind, unsigned char* screen, int remote) override;
+  bool LastCaptureComplete() override;
 
   Talvinet& Protocol() { return m_comm; }
 

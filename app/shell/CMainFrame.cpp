@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "audio/AudioCommands.h"
 #include "browser/CFileTree.h"
 #include "browser/CVQBDataView.h"
 #include "browser/FileTreeItemKind.h"
@@ -22,6 +23,7 @@
 #include "fileops/FileCommands.h"
 #include "manager/CInstrumentManagerDlg.h"
 #include "manager/CSendCommandDlg.h"
+#include "panel/CVirtualRtaDlg.h"
 #include "profiles/CPropSheetDataProfiles.h"
 #include "shell/Artwork.h"
 #include "shell/CAboutDlg.h"
@@ -45,6 +47,7 @@ CMainFrame::CMainFrame(CVerdalonApp& application)
   CreateStatusBar();
   CreatePanes();
   PlaceWindow();
+  SetAudioSystem(MakeAudioSystem());
   UpdateCommandUI();
 }
 
@@ -208,6 +211,16 @@ void CMainFrame::OnCommand(int id) {
     case cmd::kCopyToDiskette:
       OnFileCommand(id);
       break;
+    // Virtual front panel and audio
+    case cmd::kVirtualRta:
+      OnVirtualRta();
+      break;
+    case cmd::kRecord:
+      OnRecord();
+      break;
+    case cmd::kPlayback:
+      OnPlayback();
+      break;
     case cmd::kNextPane:
       MoveFocusBetweenPanes(true);
       break;
@@ -264,6 +277,7 @@ void CMainFrame::OpenInstrumentManager() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (StopRecordingBeforeClosing(event)) return;
   windowRect = geometry();
   QMainWindow::closeEvent(event);
 }
@@ -306,4 +320,38 @@ void CMainFrame::OnFileCommand(int id) {
   } else if (kind == FileTreeItemKind::kMemoryFile && id == cmd::kCopyToDiskette) {
     fileops::RunCopyToDiskette(this, link, tree->SelectedText());
   }
+}
+
+// --- Virtual front panel and audio ---
+
+void CMainFrame::OnVirtualRta() {
+  if (app.m_connected != 1) return;
+  CVirtualRtaDlg panel(*app.m_comm, this);
+  panel.exec();
+}
+
+void CMainFrame::SetAudioSystem(std::unique_ptr<AudioSystem> system) {
+  audio = std::make_unique<AudioCommands>(std::move(system));
+  waveOutputExists = audio->WaveOutputExists();
+}
+
+void CMainFrame::OnRecord() {
+  audio->Record(this, recording, playing);
+  waveOutputExists = audio->WaveOutputExists();
+  if (closeAfterRecording) close();
+}
+
+void CMainFrame::OnPlayback() {
+  audio->Playback(this, recording, playing);
+  waveOutputExists = audio->WaveOutputExists();
+}
+
+// Closing while recording ends the recording first; the window closes once
+// the recording is saved or dropped.
+bool CMainFrame::StopRecordingBeforeClosing(QCloseEvent* event) {
+  if (!audio->Recording()) return false;
+  closeAfterRecording = true;
+  audio->RequestStop();
+  event->ignore();
+  return true;
 }

@@ -7,10 +7,12 @@
 #include <QRect>
 #include <memory>
 
+#include "audio/WaveAudioDevice.h"
 #include "commands/CommandTable.h"
 #include "connect/ConnectSequence.h"
 
 class CDownloadProgressDlg;
+class AudioCommands;
 class CFileTree;
 class CVQBDataView;
 class CVerdalonApp;
@@ -43,6 +45,10 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   void OpenInstrumentManager() override;
   QWidget* DialogParent() override { return this; }
 
+  // Virtual front panel and audio
+  void SetAudioSystem(std::unique_ptr<AudioSystem> system);
+  bool Recording() const { return recording == 1; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
@@ -61,6 +67,12 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   void OnSendCommand();
   void OnDataProfiles();
   void OnAbout();
+
+  // Virtual front panel and audio
+  void OnVirtualRta();
+  void OnRecord();
+  void OnPlayback();
+  bool StopRecordingBeforeClosing(QCloseEvent* event);
 
   CVerdalonApp& app;
   QHash<int, QAction*> actions;
@@ -83,4 +95,7 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   void OnTranslate();
   void OnFileCommand(int id);
   std::unique_ptr<CDownloadProgressDlg> downloadProgress;
+  // Virtual front panel and audio
+  std::unique_ptr<AudioCommands> audio;
+  bool closeAfterRecording = false;
 };

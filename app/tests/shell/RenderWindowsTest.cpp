@@ -7,12 +7,15 @@
 
 #include "browser/CFileTree.h"
 #include "browser/CVQBDataView.h"
+#include "audio/CRecordingStatusDlg.h"
 #include "browser/TreeImages.h"
 #include "connect/CConnectDlg.h"
 #include "fileops/CCreateFileDlg.h"
 #include "fileops/CDownloadProgressDlg.h"
 #include "manager/CInstrumentManagerDlg.h"
 #include "manager/CSendCommandDlg.h"
+#include "panel/CVirtualRtaDlg.h"
+#include "panel/CVirtualRtaOptionsDlg.h"
 #include "profiles/CPropSheetDataProfiles.h"
 #include "profiles/ProfileNameDialogs.h"
 #include "profiles/ProfileTransferDialogs.h"
@@ -77,6 +80,29 @@ class RenderWindowsTest : public QObject {
       Render(translate, QStringLiteral("TranslateFileDialog"));
     }
     app.ExitInstance();
+  }
+
+  // The panel of both keypads, its options and the recording window.
+  void renderPanelAndAudio() {
+    const char* names[] = {"File", "Setup", "Filter", "Detect", "Level", "Units", "Trigger", "Mode",
+                           "Zoom", "Marker", "Spectra", "Stats", "Save", "Macro", "Clock", "Note"};
+    for (int i = 0; i < 16; ++i) script.keyNames[65 + i] = QLatin1String(names[i]);
+    for (int i = 0; i < 10; ++i) script.keyNames[81 + i] = QString(QLatin1Char(char('Q' + i)));
+    script.screenFill = 0x81;
+    for (bool deodar : {false, true}) {
+      script.deodar = deodar;
+      FakeAnalyzerLink link(script, log);
+      CVirtualRtaDlg panel(link);
+      Render(panel, deodar ? QStringLiteral("VirtualRtaDeodar") : QStringLiteral("VirtualRtaBirch"));
+    }
+    panel::PanelSettings values;
+    values.timedUpdate = 1;
+    values.captureMode = panel::kCaptureToPrinter;
+    CVirtualRtaOptionsDlg options(values, {});
+    Render(options, QStringLiteral("VirtualRtaOptions"));
+    CRecordingStatusDlg status(22050, 16, 44100, 0);
+    status.UpdateStatus(12340);
+    Render(status, QStringLiteral("RecordingStatus"));
   }
 
  private:

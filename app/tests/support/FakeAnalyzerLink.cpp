@@ -1,6 +1,9 @@
 #include "tests/support/FakeAnalyzerLink.h"
 
 #include <QFile>
+#include <algorithm>
+
+#include "talvinet/Talvinet.h"
 
 #include "VqbBuilder.h"
 
@@ -177,5 +180,36 @@ bool FakeAnalyzerLink::CopyFileToHardDrive(const QString& fileName, const QStrin
     for (const FakeMemoryRecord& record : memoryFile.records) file.Add(static_cast<uint8_t>(record.type), BytesOf(record.bytes));
   }
   file.WriteTo(QFile::encodeName(path).toStdString());
+  return true;
+}
+
+// --- Virtual front panel ---
+
+bool FakeAnalyzerLink::GetDefinedKeys(QStringList& names, int) {
+  ++log.keyListReads;
+  if (!script.keysSucceed) return false;
+  names = script.keyNames;
+  return true;
+}
+
+bool FakeAnalyzerLink::EmulateKeystroke(int key, int) {
+  log.keystrokes << QStringLiteral("KE %1").arg(key);
+  return script.keystrokeSucceeds;
+}
+
+bool FakeAnalyzerLink::EmulateKeystroke(const QByteArray& name, int) {
+  log.keystrokes << QStringLiteral("KE '%1'").arg(QString::fromLatin1(name));
+  return script.keystrokeSucceeds;
+}
+
+bool FakeAnalyzerLink::GetErrorCode(int& code, int) {
+  ++log.errorCodeReads;
+  code = script.errorCode;
+  return true;
+}
+
+bool FakeAnalyzerLink::GetDisplayData(unsigned short kind, unsigned char* screen, int) {
+  log.captureKinds << kind;
+  std::fill_n(screen, talvinet::kScreenBufferSize, script.screenFill);
   return true;
 }

@@ -34,6 +34,14 @@ struct FakeAnalyzerScript {
   // and what a failed copy reports.
   std::vector<std::pair<long, long>> progress;
   DownloadFailureStruct downloadFailure{};
+  // Virtual front panel
+  bool deodar = false;
+  QStringList keyNames = QStringList(128, QString());  // by key number
+  bool keysSucceed = true;
+  bool keystrokeSucceeds = true;
+  int errorCode = 0;
+  unsigned char screenFill = 0;  // every byte of each capture
+  bool captureComplete = true;
 };
 
 struct FakeAnalyzerLog {
@@ -50,6 +58,11 @@ struct FakeAnalyzerLog {
 
   // File operations: the answers the progress window gave, in order.
   std::vector<long> progressAnswers;
+  // Virtual front panel
+  QStringList keystrokes;  // "KE 45" or "KE 'NAME'"
+  QList<int> captureKinds;
+  int keyListReads = 0;
+  int errorCodeReads = 0;
 };
 
 class FakeAnalyzerLink : public AnalyzerLink {
@@ -82,6 +95,14 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool CopyFileToHardDrive(const QString& fileName, const QString& path, int remote,
                            const DownloadProgress& progress) override;
   DownloadFailureStruct GetDownloadFailure() const override { return script.downloadFailure; }
+  // Virtual front panel
+  bool IsDeodar() override { return script.deodar; }
+  bool GetDefinedKeys(QStringList& names, int remote) override;
+  bool EmulateKeystroke(int key, int remote) override;
+  bool EmulateKeystroke(const QByteArray& name, int remote) override;
+  bool GetErrorCode(int& code, int remote) override;
+  bool GetDisplayData(unsigned short kind, unsigned char* screen, int remote) override;
+  bool LastCaptureComplete() override { return script.captureComplete; }
 
  private:
   // Logs `step`; false when the script makes it fail.
