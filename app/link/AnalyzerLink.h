@@ -54,6 +54,12 @@ class AnalyzerLink {
   // Writes the one record as a binary data file at `path`.
   virtual bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                                      int number) = 0;
+
+  // Why the device could not be opened.
+  // In words to follow the device's name ("no such device", "permission
+  // denied; add yourself to the group ..."), after a failed OpenConnection;
+  // empty when it opened or the reason is unknown.
+  virtual QString GetOpenFailure() const = 0;
 };
 
 // The protocol object the program runs with.

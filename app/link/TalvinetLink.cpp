@@ -94,3 +94,6 @@ bool TalvinetLink::CopyRecordToHardDrive(const QString& fileName, const QString&
   return m_comm.CopyRecordToHardDrive(fileName.toLatin1().constData(), QFile::encodeName(path).constData(), remote, type,
                                       number) != 0;
 }
+
+// Why the device could not be opened.
+QString TalvinetLink::GetOpenFailure() const { return QString::fromStdString(m_comm.GetOpenFailure()); }

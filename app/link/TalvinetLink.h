@@ -24,6 +24,9 @@ class TalvinetLink final : public AnalyzerLink {
   bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                              int number) override;
 
+  // Why the device could not be opened.
+  QString GetOpenFailure() const override;
+
   Talvinet& Protocol() { return m_comm; }
 
  private:

@@ -29,6 +29,8 @@ struct FakeAnalyzerScript {
   std::vector<FakeMemoryFile> memoryFiles;
   // The listing or record step that fails, by the link operation's name.
   QString failingStep;
+  // Why the device could not be opened.
+  QString openFailure;
 };
 
 struct FakeAnalyzerLog {
@@ -65,6 +67,8 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool GetRecordData(int type, int number, int size, QByteArray& data, int remote) override;
   bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                              int number) override;
+  // Why the device could not be opened.
+  QString GetOpenFailure() const override { return script.openFailure; }
 
  private:
   // Logs `step`; false when the script makes it fail.
