@@ -13,6 +13,8 @@
 
 namespace {
 constexpr int kPortListRows = 4;
+constexpr int kPortListMaximumWidth = 560;
+constexpr int kPortListPadding = 40;  // the columns' margins and the frame
 }  // namespace
 
 CConnectDlg::CConnectDlg(settings::Store& store, QWidget* parent,
@@ -90,6 +92,13 @@ QTreeWidget* CConnectDlg::AddPortList(const std::vector<serialports::SerialPortE
                                             QString::fromStdString(serialports::PortDescription(port))});
     item->setToolTip(1, item->text(1));
   }
+  // Wide enough for the ports' descriptions, up to a sensible limit.
+  int widest = 0;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = list->topLevelItem(i);
+    widest = std::max(widest, list->fontMetrics().horizontalAdvance(item->text(0) + item->text(1)));
+  }
+  list->setMinimumWidth(std::min(widest + kPortListPadding, kPortListMaximumWidth));
   const int rowHeight = list->fontMetrics().height() + 4;
   list->setFixedHeight(list->header()->sizeHint().height() + kPortListRows * rowHeight + 2 * list->frameWidth());
   // A click or the keyboard's Enter on a port puts its device file in the field.

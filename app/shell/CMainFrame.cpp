@@ -20,9 +20,9 @@
 #include "manager/CInstrumentManagerDlg.h"
 #include "manager/CSendCommandDlg.h"
 #include "profiles/CPropSheetDataProfiles.h"
-#include "shell/Artwork.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CVerdalonApp.h"
+#include "shell/CommandArtwork.h"
 #include "shell/WindowPlacement.h"
 
 namespace {
@@ -35,6 +35,7 @@ CMainFrame::CMainFrame(CVerdalonApp& application) : app(application) {
   settings::Store store;
   windowRect = ReadWindowRect(store);
   CreateActions();
+  SetCommandIcons();
   CreateMenus();
   CreateToolbar();
   CreateStatusBar();
@@ -98,13 +99,12 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolbar() {
   toolbar = addToolBar(QStringLiteral("Standard"));
   toolbar->setObjectName(QStringLiteral("toolbar"));
-  toolbar->setIconSize(QSize(artwork::kToolbarImageWidth, artwork::kToolbarImageHeight));
+  toolbar->setIconSize(QSize(artwork::kToolbarIconSize, artwork::kToolbarIconSize));
   for (int id : cmd::ToolbarButtons()) {
     if (id == cmd::kSeparator) {
       toolbar->addSeparator();
       continue;
     }
-    actions[id]->setIcon(artwork::ToolbarIcon(id));
     toolbar->addAction(actions[id]);
   }
 }
@@ -259,4 +259,9 @@ bool CMainFrame::event(QEvent* event) {
   if (event->type() == QEvent::WindowTitleChange && windowTitle() != QLatin1String("Verdalon"))
     setWindowTitle(QStringLiteral("Verdalon"));
   return QMainWindow::event(event);
+}
+
+// Icons of the menus and the toolbar.
+void CMainFrame::SetCommandIcons() {
+  for (auto it = actions.cbegin(); it != actions.cend(); ++it) it.value()->setIcon(artwork::CommandIcon(it.key()));
 }

@@ -71,4 +71,7 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   bool waveOutputExists = false;
   int recording = 0;
   int playing = 0;
+
+  // Icons of the menus and the toolbar.
+  void SetCommandIcons();
 };

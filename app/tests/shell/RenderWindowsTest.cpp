@@ -1,6 +1,7 @@
 // Renders the main window and each dialog to PNG files in the build tree, so
 // they can be looked at.
 #include <QDir>
+#include <QPainter>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +15,9 @@
 #include "profiles/CPropSheetDataProfiles.h"
 #include "profiles/ProfileNameDialogs.h"
 #include "profiles/ProfileTransferDialogs.h"
+#include "commands/CommandIds.h"
 #include "shell/Artwork.h"
+#include "shell/CommandArtwork.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
@@ -56,7 +59,45 @@ class RenderWindowsTest : public QObject {
     app.ExitInstance();
   }
 
+  // The command icons while connected, a sheet of our own drawings at both
+  // sizes, and the Connect dialog listing ports.
+  void renderPlatformWindows() {
+    CVerdalonApp app(std::make_unique<FakeAnalyzerLink>(script, log));
+    QVERIFY(app.InitInstance(false));
+    CMainFrame& frame = *app.MainFrame();
+    app.m_connected = 1;
+    frame.UpdateCommandUI();
+    frame.resize(900, 300);
+    Render(frame, QStringLiteral("MainFrameIcons"));
+    QVERIFY(IconSheet().save(QDir(QStringLiteral(RENDER_DIR)).filePath(QStringLiteral("CommandIcons.png"))));
+    {
+      settings::Store store;
+      CConnectDlg connect(store, &frame,
+                          {{"/dev/ttyS0", "", ""},
+                           {"/dev/ttyUSB0", "FTDI", "FT232R USB UART"},
+                           {"/dev/ttyACM0", "Arduino (www.arduino.cc)", "Arduino Uno"}});
+      Render(connect, QStringLiteral("ConnectDialogPorts"));
+    }
+    app.ExitInstance();
+  }
+
  private:
+  static QPixmap IconSheet() {
+    const int ids[] = {cmd::kConnect,    cmd::kDisconnect, cmd::kDataProfiles, cmd::kInstrumentManager,
+                       cmd::kSendCommand, cmd::kVirtualRta, cmd::kRecord,       cmd::kPlayback,
+                       cmd::kPrint,      cmd::kAbout,      cmd::kTranslate,    cmd::kCreate,
+                       cmd::kDelete,     cmd::kCopyToComputer, cmd::kCopyToDiskette};
+    QPixmap sheet(static_cast<int>(std::size(ids)) * 32 + 8, 56);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    for (std::size_t i = 0; i < std::size(ids); ++i) {
+      const QIcon icon = artwork::DrawnCommandIcon(ids[i]);
+      painter.drawPixmap(8 + static_cast<int>(i) * 32, 4, icon.pixmap(16));
+      painter.drawPixmap(8 + static_cast<int>(i) * 32, 26, icon.pixmap(24));
+    }
+    return sheet;
+  }
+
   // The tree expanded down to a record's blocks, with that record previewed.
   void RenderBrowsing(CMainFrame& frame) {
     QTemporaryDir folder;
