@@ -9,10 +9,12 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QToolBar>
 
 #include "browser/CFileTree.h"
 #include "browser/CVQBDataView.h"
+#include "browser/SpectrumChart.h"
 #include "commands/CommandIds.h"
 #include "commands/MenuLayout.h"
 #include "common/StringTable.h"
@@ -40,6 +42,7 @@ CMainFrame::CMainFrame(CVerdalonApp& application) : app(application) {
   CreateToolbar();
   CreateStatusBar();
   CreatePanes();
+  AttachSpectrumChart();
   PlaceWindow();
   UpdateCommandUI();
 }
@@ -264,4 +267,27 @@ bool CMainFrame::event(QEvent* event) {
 // Icons of the menus and the toolbar.
 void CMainFrame::SetCommandIcons() {
   for (auto it = actions.cbegin(); it != actions.cend(); ++it) it.value()->setIcon(artwork::CommandIcon(it.key()));
+}
+
+// The spectrum chart beside the preview grid.
+// The right pane becomes two tabs: the grid, unchanged, and the chart, which
+// can be chosen while the previewed record or block is a spectrum.
+void CMainFrame::AttachSpectrumChart() {
+  previewTabs = new QTabWidget;
+  previewTabs->setObjectName(QStringLiteral("previewTabs"));
+  previewTabs->setDocumentMode(true);
+  previewTabs->setTabPosition(QTabWidget::South);
+  splitter->replaceWidget(1, previewTabs);
+  spectrumChart = new SpectrumChart;
+  previewTabs->addTab(view, QStringLiteral("Text"));
+  previewTabs->addTab(spectrumChart, QStringLiteral("Chart"));
+  previewTabs->setTabEnabled(1, false);
+  previewTabs->setMinimumWidth(kMinimumPaneWidth);
+  connect(tree, &CFileTree::RecordPreviewed, this, &CMainFrame::ShowSpectrumOf);
+}
+
+void CMainFrame::ShowSpectrumOf(const QString& path, int type, int number, unsigned short blockSelect) {
+  const bool shown = spectrumChart->ShowRecord(path, type, number, blockSelect);
+  previewTabs->setTabEnabled(1, shown);
+  if (!shown) previewTabs->setCurrentIndex(0);
 }

@@ -11,6 +11,8 @@
 
 class CFileTree;
 class CVQBDataView;
+class QTabWidget;
+class SpectrumChart;
 class CVerdalonApp;
 class QAction;
 class QLabel;
@@ -74,4 +76,14 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
 
   // Icons of the menus and the toolbar.
   void SetCommandIcons();
+
+  // The spectrum chart beside the preview grid.
+  void AttachSpectrumChart();
+  void ShowSpectrumOf(const QString& path, int type, int number, unsigned short blockSelect);
+  QTabWidget* previewTabs = nullptr;
+  SpectrumChart* spectrumChart = nullptr;
+
+ public:
+  QTabWidget* PreviewTabs() const { return previewTabs; }
+  SpectrumChart* Chart() const { return spectrumChart; }
 };

@@ -1,6 +1,8 @@
 // Renders the main window and each dialog to PNG files in the build tree, so
 // they can be looked at.
 #include <QDir>
+#include <QFile>
+#include <QTabWidget>
 #include <QPainter>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -78,10 +80,30 @@ class RenderWindowsTest : public QObject {
                            {"/dev/ttyACM0", "Arduino (www.arduino.cc)", "Arduino Uno"}});
       Render(connect, QStringLiteral("ConnectDialogPorts"));
     }
+    RenderSpectrum(frame);
     app.ExitInstance();
   }
 
  private:
+  // The demo file's second Normal record previewed, its chart tab chosen.
+  void RenderSpectrum(CMainFrame& frame) {
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(QStringLiteral(VERDALON_DEMO_FILE), folder.filePath(QStringLiteral("DEMO.VQB"))));
+    CFileTree& tree = *frame.FileTree();
+    const QString drive = folder.path();
+    tree.SetDriveLister([drive] { return std::vector<ComputerDrive>{{drive, TreeImage::kFixedDrive}}; });
+    frame.resize(900, 560);
+    frame.Splitter()->setSizes({260, 640});
+    treetest::Expand(tree.ComputerRoot());
+    treetest::Expand(tree.ComputerRoot()->child(0));
+    QTreeWidgetItem* file = treetest::Child(tree.ComputerRoot()->child(0), QStringLiteral("DEMO.VQB"));
+    treetest::Expand(file);
+    tree.setCurrentItem(treetest::Child(file, QStringLiteral("Normal 2")));
+    QVERIFY(frame.PreviewTabs()->isTabEnabled(1));
+    frame.PreviewTabs()->setCurrentIndex(1);
+    Render(frame, QStringLiteral("MainFrameSpectrum"));
+  }
+
   static QPixmap IconSheet() {
     const int ids[] = {cmd::kConnect,    cmd::kDisconnect, cmd::kDataProfiles, cmd::kInstrumentManager,
                        cmd::kSendCommand, cmd::kVirtualRta, cmd::kRecord,       cmd::kPlayback,
