@@ -87,16 +87,25 @@ void DrawDataProfiles(QPainter& p) {
   }
 }
 
+// A screen at `screen` showing four spectrum bars that stand on its bottom.
+void SpectrumScreen(QPainter& p, const QRectF& screen, const QColor& background, const QColor& bars,
+                    const double (&heights)[4]) {
+  Outlined(p, background, kOutline);
+  p.drawRect(screen);
+  p.setPen(Qt::NoPen);
+  p.setBrush(bars);
+  const double pitch = (screen.width() - 1) / 4;
+  for (int i = 0; i < 4; ++i) {
+    p.drawRect(QRectF(screen.left() + 0.5 + i * pitch + 0.2, screen.bottom() - 0.5 - heights[i], pitch - 0.5,
+                      heights[i]));
+  }
+}
+
 // The handheld analyzer: its screen with a spectrum, its keys below.
 void DrawInstrumentManager(QPainter& p) {
   Outlined(p, kDarkSteel);
   p.drawRoundedRect(QRectF(2.5, 0.5, 11, 15), 2, 2);
-  Outlined(p, QColor(211, 215, 207), kOutline);
-  p.drawRect(QRectF(4.5, 2.5, 7, 6));
-  p.setPen(Qt::NoPen);
-  p.setBrush(kDarkGreen);
-  const double bars[] = {3, 5, 2, 4};
-  for (int i = 0; i < 4; ++i) p.drawRect(QRectF(5 + i * 1.6, 8 - bars[i], 1.1, bars[i]));
+  SpectrumScreen(p, QRectF(4.5, 2.5, 7, 6), QColor(211, 215, 207), kDarkGreen, {3, 5, 2, 4});
   p.setBrush(kSteel);
   for (int row = 0; row < 2; ++row) {
     for (int column = 0; column < 3; ++column) p.drawRect(QRectF(4.5 + column * 2.5, 10.5 + row * 2.5, 1.5, 1.5));
@@ -116,12 +125,7 @@ void DrawSendCommand(QPainter& p) {
 void DrawVirtualRta(QPainter& p) {
   Outlined(p, kSteel, kDarkSteel);
   p.drawRoundedRect(QRectF(0.5, 2.5, 15, 11), 1.5, 1.5);
-  Outlined(p, kOutline, kOutline);
-  p.drawRect(QRectF(2.5, 4.5, 8, 7));
-  p.setPen(Qt::NoPen);
-  p.setBrush(kOrange);
-  const double bars[] = {4, 6, 3, 5};
-  for (int i = 0; i < 4; ++i) p.drawRect(QRectF(3.5 + i * 1.7, 11 - bars[i], 1.2, bars[i]));
+  SpectrumScreen(p, QRectF(2.5, 4.5, 8, 7), kOutline, kOrange, {4, 6, 3, 5});
   p.setBrush(kDarkSteel);
   for (int row = 0; row < 3; ++row) p.drawRect(QRectF(12, 5 + row * 2.3, 2, 1.5));
 }

@@ -85,20 +85,25 @@ class RenderWindowsTest : public QObject {
   }
 
  private:
+  // The frame at its rendering size with `folder` as the one drive, expanded down to `fileName`'s records.
+  static QTreeWidgetItem* ExpandFileInTree(CMainFrame& frame, const QString& folder, const QString& fileName) {
+    CFileTree& tree = *frame.FileTree();
+    tree.SetDriveLister([folder] { return std::vector<ComputerDrive>{{folder, TreeImage::kFixedDrive}}; });
+    frame.resize(900, 560);
+    frame.Splitter()->setSizes({300, 600});
+    treetest::Expand(tree.ComputerRoot());
+    treetest::Expand(tree.ComputerRoot()->child(0));
+    QTreeWidgetItem* file = treetest::Child(tree.ComputerRoot()->child(0), fileName);
+    treetest::Expand(file);
+    return file;
+  }
+
   // The demo file's second Normal record previewed, its chart tab chosen.
   void RenderSpectrum(CMainFrame& frame) {
     QTemporaryDir folder;
     QVERIFY(QFile::copy(QStringLiteral(VERDALON_DEMO_FILE), folder.filePath(QStringLiteral("DEMO.VQB"))));
-    CFileTree& tree = *frame.FileTree();
-    const QString drive = folder.path();
-    tree.SetDriveLister([drive] { return std::vector<ComputerDrive>{{drive, TreeImage::kFixedDrive}}; });
-    frame.resize(900, 560);
-    frame.Splitter()->setSizes({260, 640});
-    treetest::Expand(tree.ComputerRoot());
-    treetest::Expand(tree.ComputerRoot()->child(0));
-    QTreeWidgetItem* file = treetest::Child(tree.ComputerRoot()->child(0), QStringLiteral("DEMO.VQB"));
-    treetest::Expand(file);
-    tree.setCurrentItem(treetest::Child(file, QStringLiteral("Normal 2")));
+    QTreeWidgetItem* file = ExpandFileInTree(frame, folder.path(), QStringLiteral("DEMO.VQB"));
+    frame.FileTree()->setCurrentItem(treetest::Child(file, QStringLiteral("Normal 2")));
     QVERIFY(frame.PreviewTabs()->isTabEnabled(1));
     frame.PreviewTabs()->setCurrentIndex(1);
     Render(frame, QStringLiteral("MainFrameSpectrum"));
@@ -125,15 +130,7 @@ class RenderWindowsTest : public QObject {
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("June")));
     treetest::WriteTwelveRecordFile(folder.filePath(QStringLiteral("NOISE1.VQB")));
-    CFileTree& tree = *frame.FileTree();
-    const QString drive = folder.path();
-    tree.SetDriveLister([drive] { return std::vector<ComputerDrive>{{drive, TreeImage::kFixedDrive}}; });
-    frame.resize(900, 560);
-    frame.Splitter()->setSizes({300, 600});
-    treetest::Expand(tree.ComputerRoot());
-    treetest::Expand(tree.ComputerRoot()->child(0));
-    QTreeWidgetItem* file = treetest::Child(tree.ComputerRoot()->child(0), QStringLiteral("NOISE1.VQB"));
-    treetest::Expand(file);
+    QTreeWidgetItem* file = ExpandFileInTree(frame, folder.path(), QStringLiteral("NOISE1.VQB"));
     treetest::Expand(file->child(1));
     QVERIFY(!frame.DataView()->Text().isEmpty());
     Render(frame, QStringLiteral("MainFrameBrowsing"));
