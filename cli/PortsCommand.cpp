@@ -1,6 +1,5 @@
 // verda ports: the serial ports Qt Serial Port finds, the same list the
 // desktop program's Connect dialog offers.
-#include <QSerialPortInfo>
 #include <iostream>
 
 #include "CommandLine.h"
@@ -9,18 +8,9 @@
 namespace verda {
 namespace {
 
-std::vector<SerialPortEntry> SystemSerialPorts() {
-  std::vector<SerialPortEntry> ports;
-  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-    ports.push_back({info.systemLocation().toStdString(), info.manufacturer().toStdString(),
-                     info.description().toStdString()});
-  }
-  return ports;
-}
-
 int RunPorts(std::vector<std::string> arguments) {
   if (!arguments.empty()) return UsageError(kPortsCommand, "takes no arguments");
-  std::cout << PortListing(SystemSerialPorts());
+  std::cout << serialports::PortListing(serialports::SystemSerialPorts());
   return kExitSuccess;
 }
 

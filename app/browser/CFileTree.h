@@ -67,6 +67,10 @@ class CFileTree : public QTreeWidget {
 
  signals:
   void SelectionKindChanged();
+  // A record preview succeeded: record (type, number) of binary data file
+  // `path`, which exists only while this signal is handled, for the blocks
+  // `blockSelect` names.
+  void RecordPreviewed(const QString& path, int type, int number, unsigned short blockSelect);
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;

@@ -50,16 +50,18 @@ void CFileTree::PreviewMemoryRecord(CVerdalonApp& app, int type, int number, uns
   PreviewFiles* files = Files();
   if (!files || !app.m_comm->CopyRecordToHardDrive(m_previewPath, files->TempOut(), 1, type, number)) return;
   // The copy holds just this record, the first of its type there.
-  if (TranslateForPreview(files->TempOut(), files->BlockData(), type, 1, blockSelect, app.GetCurrentProfile()))
-    ShowPreviewText();
+  if (TranslateForPreview(files->TempOut(), files->BlockData(), type, 1, blockSelect, app.GetCurrentProfile()) &&
+      ShowPreviewText())
+    emit RecordPreviewed(files->TempOut(), type, 1, blockSelect);
   QFile::remove(files->TempOut());
 }
 
 void CFileTree::PreviewComputerRecord(CVerdalonApp& app, int type, int number, unsigned short blockSelect) {
   PreviewFiles* files = Files();
   if (files && TranslateForPreview(m_previewPath, files->BlockData(), type, number, blockSelect,
-                                   app.GetCurrentProfile()))
-    ShowPreviewText();
+                                   app.GetCurrentProfile()) &&
+      ShowPreviewText())
+    emit RecordPreviewed(m_previewPath, type, number, blockSelect);
 }
 
 bool CFileTree::ShowPreviewText() {

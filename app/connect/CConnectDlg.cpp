@@ -5,11 +5,20 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
-CConnectDlg::CConnectDlg(settings::Store& store, QWidget* parent)
+namespace {
+constexpr int kPortListRows = 4;
+constexpr int kPortListMaximumWidth = 560;
+constexpr int kPortListPadding = 40;  // the columns' margins and the frame
+}  // namespace
+
+CConnectDlg::CConnectDlg(settings::Store& store, QWidget* parent,
+                         const std::vector<serialports::SerialPortEntry>& ports)
     : QDialog(parent), loaded(ReadConnectionChoice(store)) {
   setObjectName(QStringLiteral("connectDialog"));
   setWindowTitle(QStringLiteral("Connect"));
@@ -22,6 +31,7 @@ CConnectDlg::CConnectDlg(settings::Store& store, QWidget* parent)
   comDevice = new QLineEdit(this);
   comDevice->setObjectName(QStringLiteral("ComDevice"));
   comDevice->setToolTip(QStringLiteral("Device file of the chosen COM port"));
+  serialPorts = AddPortList(ports);
 
   auto* group = new QGroupBox(QStringLiteral("Connection Parameters"), this);
   auto* form = new QFormLayout(group);
@@ -30,6 +40,7 @@ CConnectDlg::CConnectDlg(settings::Store& store, QWidget* parent)
   portRow->addWidget(comPort);
   portRow->addWidget(comDevice, 1);
   form->addRow(QStringLiteral("Com Port"), portRow);
+  form->addRow(QStringLiteral("Serial Ports"), serialPorts);
   form->addRow(QStringLiteral("Baud Rate"), baudRate);
   form->addRow(QStringLiteral("Parallel Port Address"), parallelPortAddress);
 
@@ -65,6 +76,36 @@ void CConnectDlg::ApplyEnablingRule() {
   comPort->setEnabled(!parallel);
   baudRate->setEnabled(!parallel);
   comDevice->setEnabled(!parallel);
+  serialPorts->setEnabled(!parallel);
+}
+
+QTreeWidget* CConnectDlg::AddPortList(const std::vector<serialports::SerialPortEntry>& ports) {
+  auto* list = new QTreeWidget(this);
+  list->setObjectName(QStringLiteral("SerialPorts"));
+  list->setToolTip(QStringLiteral("The serial ports of this computer; choose one to use its device file"));
+  list->setHeaderLabels({QStringLiteral("Device"), QStringLiteral("Description")});
+  list->setRootIsDecorated(false);
+  list->setAllColumnsShowFocus(true);
+  list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  for (const serialports::SerialPortEntry& port : ports) {
+    auto* item = new QTreeWidgetItem(list, {QString::fromStdString(serialports::OneLine(port.device)),
+                                            QString::fromStdString(serialports::PortDescription(port))});
+    item->setToolTip(1, item->text(1));
+  }
+  // Wide enough for the ports' descriptions, up to a sensible limit.
+  int widest = 0;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = list->topLevelItem(i);
+    widest = std::max(widest, list->fontMetrics().horizontalAdvance(item->text(0) + item->text(1)));
+  }
+  list->setMinimumWidth(std::min(widest + kPortListPadding, kPortListMaximumWidth));
+  const int rowHeight = list->fontMetrics().height() + 4;
+  list->setFixedHeight(list->header()->sizeHint().height() + kPortListRows * rowHeight + 2 * list->frameWidth());
+  // A click or the keyboard's Enter on a port puts its device file in the field.
+  const auto useDevice = [this](QTreeWidgetItem* item) { comDevice->setText(item->text(0)); };
+  connect(list, &QTreeWidget::itemClicked, this, useDevice);
+  connect(list, &QTreeWidget::itemActivated, this, useDevice);
+  return list;
 }
 
 void CConnectDlg::ShowDeviceOfSelectedPort() {

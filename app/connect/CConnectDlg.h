@@ -4,17 +4,21 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "PortListing.h"
 #include "connect/ConnectionSettings.h"
 
 class QComboBox;
 class QLineEdit;
+class QTreeWidget;
 
 class CConnectDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // Loads the four stored values and each COM port's device file from `store`.
-  explicit CConnectDlg(settings::Store& store, QWidget* parent = nullptr);
+  // Loads the four stored values and each COM port's device file from
+  // `store`, and lists `ports` beside the device field.
+  explicit CConnectDlg(settings::Store& store, QWidget* parent = nullptr,
+                       const std::vector<serialports::SerialPortEntry>& ports = serialports::SystemSerialPorts());
 
   // The values of the selected entries; valid after the dialog was confirmed.
   ConnectionChoice Choice() const;
@@ -23,6 +27,7 @@ class CConnectDlg : public QDialog {
   QComboBox* AddList(const char* objectName, const std::vector<ListEntry>& entries, int loadedValue);
   void ApplyEnablingRule();
   void ShowDeviceOfSelectedPort();
+  QTreeWidget* AddPortList(const std::vector<serialports::SerialPortEntry>& ports);
 
   ConnectionChoice loaded;
   QStringList comDevices;  // index: port - 1
@@ -32,4 +37,5 @@ class CConnectDlg : public QDialog {
   QComboBox* baudRate;
   QComboBox* parallelPortAddress;
   QLineEdit* comDevice;
+  QTreeWidget* serialPorts;
 };

@@ -37,6 +37,15 @@ void CheckFirmware(CVerdalonApp& app, QWidget* parent) {
   prompts::Show(parent, text, prompts::Icon::Warning);
 }
 
+// The message of a serial link that will not open, with the device's reason
+// on a line of its own when the protocol object knows it.
+void ReportOpenFailure(CVerdalonApp& app, const ConnectionChoice& choice, QWidget* parent) {
+  QString text = strings::LoadString(strings::kConnectFailed);
+  const QString reason = app.m_comm->GetOpenFailure();
+  if (!reason.isEmpty()) text += QLatin1Char('\n') + choice.comDevice + QLatin1String(": ") + reason;
+  prompts::Show(parent, text, prompts::Icon::Warning);
+}
+
 }  // namespace
 
 bool RunConnect(CVerdalonApp& app, settings::Store& store, const ConnectionChoice& choice, ConnectionHost& host) {
@@ -59,7 +68,7 @@ bool RunConnect(CVerdalonApp& app, settings::Store& store, const ConnectionChoic
       host.OpenInstrumentManager();
     }
   } else {
-    prompts::ShowMessage(host.DialogParent(), strings::kConnectFailed);
+    ReportOpenFailure(app, choice, host.DialogParent());
   }
   return app.m_connected == 1;
 }

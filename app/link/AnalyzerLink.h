@@ -85,6 +85,11 @@ class AnalyzerLink {
   virtual bool GetDisplayData(unsigned short kind, unsigned char* screen, int remote) = 0;
   // Whether the last capture's stream came whole.
   virtual bool LastCaptureComplete() = 0;
+  // Why the device could not be opened.
+  // In words to follow the device's name ("no such device", "permission
+  // denied; add yourself to the group ..."), after a failed OpenConnection;
+  // empty when it opened or the reason is unknown.
+  virtual QString GetOpenFailure() const = 0;
 };
 
 // The protocol object the program runs with.

@@ -148,3 +148,6 @@ bool TalvinetLink::GetDisplayData(unsigned short kind, unsigned char* screen, in
 }
 
 bool TalvinetLink::LastCaptureComplete() { return m_comm.LastCaptureComplete() != 0; }
+
+// Why the device could not be opened.
+QString TalvinetLink::GetOpenFailure() const { return QString::fromStdString(m_comm.GetOpenFailure()); }

@@ -40,6 +40,8 @@ class TalvinetLink final : public AnalyzerLink {
   bool GetErrorCode(int& code, int remote) override;
   bool GetDisplayData(unsigned short kind, unsigned char* screen, int remote) override;
   bool LastCaptureComplete() override;
+  // Why the device could not be opened.
+  QString GetOpenFailure() const override;
 
   Talvinet& Protocol() { return m_comm; }
 

@@ -6,8 +6,6 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "commands/CommandIds.h"
-
 namespace artwork {
 
 QPixmap StartupPicture() {
@@ -44,44 +42,6 @@ QPixmap StartupPicture() {
                    QStringLiteral("Sound and vibration analyzer utility"));
   painter.end();
   return picture;
-}
-
-namespace {
-
-struct Glyph {
-  int id;
-  QColor colour;
-  const char* letter;
-};
-
-const Glyph kGlyphs[] = {
-    {cmd::kConnect, QColor(30, 140, 40), "C"},        {cmd::kDisconnect, QColor(180, 40, 30), "D"},
-    {cmd::kDataProfiles, QColor(40, 80, 170), "P"},   {cmd::kInstrumentManager, QColor(110, 60, 150), "I"},
-    {cmd::kSendCommand, QColor(20, 120, 140), "S"},   {cmd::kVirtualRta, QColor(70, 70, 70), "V"},
-    {cmd::kRecord, QColor(200, 30, 30), "R"},         {cmd::kPlayback, QColor(30, 110, 30), "\u25b6"},
-    {cmd::kPrint, QColor(90, 90, 90), "P"},           {cmd::kAbout, QColor(40, 90, 200), "?"},
-};
-
-}  // namespace
-
-QIcon ToolbarIcon(int commandId) {
-  QPixmap image(kToolbarImageWidth, kToolbarImageHeight);
-  image.fill(Qt::transparent);
-  for (const Glyph& glyph : kGlyphs) {
-    if (glyph.id != commandId) continue;
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(glyph.colour);
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kToolbarImageWidth - 1, kToolbarImageHeight - 1), 3, 3);
-    painter.setPen(Qt::white);
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(image.rect(), Qt::AlignCenter, QString::fromUtf8(glyph.letter));
-  }
-  return QIcon(image);
 }
 
 }  // namespace artwork

@@ -1,18 +1,14 @@
-// The program's pictures, drawn rather than loaded: the start-up picture
-// (also the About box's background) and the toolbar images.
+// The start-up picture, drawn rather than loaded; it is also the About box's
+// background. The command icons are in CommandArtwork.h.
 #pragma once
 
-#include <QIcon>
 #include <QPixmap>
 
 namespace artwork {
 
 inline constexpr int kStartupPictureWidth = 398;
 inline constexpr int kStartupPictureHeight = 225;
-inline constexpr int kToolbarImageWidth = 16;
-inline constexpr int kToolbarImageHeight = 15;
 
 QPixmap StartupPicture();
-QIcon ToolbarIcon(int commandId);
 
 }  // namespace artwork

@@ -9,12 +9,14 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QToolBar>
 
 #include "audio/AudioCommands.h"
 #include "browser/CFileTree.h"
 #include "browser/CVQBDataView.h"
 #include "browser/FileTreeItemKind.h"
+#include "browser/SpectrumChart.h"
 #include "commands/CommandIds.h"
 #include "commands/MenuLayout.h"
 #include "common/StringTable.h"
@@ -25,9 +27,9 @@
 #include "manager/CSendCommandDlg.h"
 #include "panel/CVirtualRtaDlg.h"
 #include "profiles/CPropSheetDataProfiles.h"
-#include "shell/Artwork.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CVerdalonApp.h"
+#include "shell/CommandArtwork.h"
 #include "shell/WindowPlacement.h"
 #include "translate/CTranslateFileDlg.h"
 
@@ -42,10 +44,12 @@ CMainFrame::CMainFrame(CVerdalonApp& application)
   settings::Store store;
   windowRect = ReadWindowRect(store);
   CreateActions();
+  SetCommandIcons();
   CreateMenus();
   CreateToolbar();
   CreateStatusBar();
   CreatePanes();
+  AttachSpectrumChart();
   PlaceWindow();
   SetAudioSystem(MakeAudioSystem());
   UpdateCommandUI();
@@ -106,13 +110,12 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolbar() {
   toolbar = addToolBar(QStringLiteral("Standard"));
   toolbar->setObjectName(QStringLiteral("toolbar"));
-  toolbar->setIconSize(QSize(artwork::kToolbarImageWidth, artwork::kToolbarImageHeight));
+  toolbar->setIconSize(QSize(artwork::kToolbarIconSize, artwork::kToolbarIconSize));
   for (int id : cmd::ToolbarButtons()) {
     if (id == cmd::kSeparator) {
       toolbar->addSeparator();
       continue;
     }
-    actions[id]->setIcon(artwork::ToolbarIcon(id));
     toolbar->addAction(actions[id]);
   }
 }
@@ -354,4 +357,32 @@ bool CMainFrame::StopRecordingBeforeClosing(QCloseEvent* event) {
   audio->RequestStop();
   event->ignore();
   return true;
+}
+
+// Icons of the menus and the toolbar.
+void CMainFrame::SetCommandIcons() {
+  for (auto it = actions.cbegin(); it != actions.cend(); ++it) it.value()->setIcon(artwork::CommandIcon(it.key()));
+}
+
+// The spectrum chart beside the preview grid.
+// The right pane becomes two tabs: the grid, unchanged, and the chart, which
+// can be chosen while the previewed record or block is a spectrum.
+void CMainFrame::AttachSpectrumChart() {
+  previewTabs = new QTabWidget;
+  previewTabs->setObjectName(QStringLiteral("previewTabs"));
+  previewTabs->setDocumentMode(true);
+  previewTabs->setTabPosition(QTabWidget::South);
+  splitter->replaceWidget(1, previewTabs);
+  spectrumChart = new SpectrumChart;
+  previewTabs->addTab(view, QStringLiteral("Text"));
+  previewTabs->addTab(spectrumChart, QStringLiteral("Chart"));
+  previewTabs->setTabEnabled(1, false);
+  previewTabs->setMinimumWidth(kMinimumPaneWidth);
+  connect(tree, &CFileTree::RecordPreviewed, this, &CMainFrame::ShowSpectrumOf);
+}
+
+void CMainFrame::ShowSpectrumOf(const QString& path, int type, int number, unsigned short blockSelect) {
+  const bool shown = spectrumChart->ShowRecord(path, type, number, blockSelect);
+  previewTabs->setTabEnabled(1, shown);
+  if (!shown) previewTabs->setCurrentIndex(0);
 }

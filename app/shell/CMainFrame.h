@@ -15,6 +15,8 @@ class CDownloadProgressDlg;
 class AudioCommands;
 class CFileTree;
 class CVQBDataView;
+class QTabWidget;
+class SpectrumChart;
 class CVerdalonApp;
 class QAction;
 class QLabel;
@@ -98,4 +100,16 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   // Virtual front panel and audio
   std::unique_ptr<AudioCommands> audio;
   bool closeAfterRecording = false;
+  // Icons of the menus and the toolbar.
+  void SetCommandIcons();
+
+  // The spectrum chart beside the preview grid.
+  void AttachSpectrumChart();
+  void ShowSpectrumOf(const QString& path, int type, int number, unsigned short blockSelect);
+  QTabWidget* previewTabs = nullptr;
+  SpectrumChart* spectrumChart = nullptr;
+
+ public:
+  QTabWidget* PreviewTabs() const { return previewTabs; }
+  SpectrumChart* Chart() const { return spectrumChart; }
 };

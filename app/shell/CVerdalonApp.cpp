@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "profiles/DataProfileStore.h"
+#include "shell/ApplicationIdentity.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSplashWnd.h"
 
@@ -21,6 +22,7 @@ CVerdalonApp::~CVerdalonApp() {
 CVerdalonApp* CVerdalonApp::Instance() { return runningApp; }
 
 bool CVerdalonApp::InitInstance(bool showStartupPicture) {
+  ApplyDesktopIdentity();
   if (showStartupPicture) splash = CSplashWnd::ShowSplashScreen(kStartupPictureMilliseconds);
   frame = std::make_unique<CMainFrame>(*this);
   frame->show();

@@ -10,6 +10,9 @@
 namespace verda {
 namespace {
 
+using serialports::PortListing;
+using serialports::SerialPortEntry;
+
 TEST(PortListingTest, EachPortIsItsDeviceATabAndItsMakerAndProduct) {
   const std::vector<SerialPortEntry> ports = {
       {"/dev/ttyUSB1", "FTDI", "FT232R USB UART"},

@@ -40,6 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (const _RecordEntryTag& entry : entries) {
       _DataBlocksTag names{};
       index.GetDataBlocksPresent(entry.type, entry.number, &names);
+      StandardSpectrum spectrum;
+      index.GetStandardSpectrum(entry.type, entry.number, &spectrum);
     }
   }
   if (!entries.empty()) {

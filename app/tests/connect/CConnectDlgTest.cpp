@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "connect/CConnectDlg.h"
 #include "tests/support/AppTestEnvironment.h"
@@ -106,6 +107,19 @@ class CConnectDlgTest : public QObject {
     List(dialog, "ComPort")->setCurrentIndex(1);
     QCOMPARE(device->text(), QStringLiteral("/dev/pts/9"));
     QCOMPARE(dialog.Choice().comDevice, QStringLiteral("/dev/pts/9"));
+  }
+
+  void portListShowsEachPortAndFillsTheDeviceField() {
+    settings::Store store;
+    CConnectDlg dialog(store, nullptr, {{"/dev/ttyS0", "", ""}, {"/dev/ttyUSB0", "FTDI", "FT232R USB UART"}});
+    auto* ports = dialog.findChild<QTreeWidget*>(QStringLiteral("SerialPorts"));
+    QCOMPARE(ports->topLevelItemCount(), 2);
+    QCOMPARE(ports->topLevelItem(1)->text(1), QStringLiteral("FTDI FT232R USB UART"));
+    const QRect row = ports->visualItemRect(ports->topLevelItem(1));
+    QTest::mouseClick(ports->viewport(), Qt::LeftButton, {}, row.center());
+    QCOMPARE(dialog.Choice().comDevice, QStringLiteral("/dev/ttyUSB0"));
+    List(dialog, "Instrument")->setCurrentText(QStringLiteral("Birch Parallel"));
+    QVERIFY(!ports->isEnabled());
   }
 };
 

@@ -1,7 +1,11 @@
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include "browser/CFileTree.h"
@@ -83,6 +87,36 @@ class ConnectSequenceTest : public QObject, private RunningApp {
     QVERIFY(Frame().FileTree()->AnalyzerRoot() == nullptr);
     settings::Store store;
     QCOMPARE(store.Read(settings::kComPort), 6);
+  }
+
+  void linkThatWillNotOpenSaysWhy() {
+    script.openSucceeds = false;
+    script.openFailure = QStringLiteral("device busy; another program is using it");
+    ConfirmConnect(QStringLiteral("Alder"), 0, false);
+    Frame().OnCommand(cmd::kConnect);
+    QCOMPARE(prompts::ShownTexts(), QStringList{QStringLiteral("An error occured while connecting to the analyzer.\n"
+                                                               "/dev/ttyS0: device busy; another program is using it")});
+  }
+
+  void deviceTheUserMayNotOpenNamesTheGroup() {
+    if (geteuid() == 0) QSKIP("root may open any device file, so no permission is refused");
+    QTemporaryFile device;
+    QVERIFY(device.open());
+    // Only the group may use it; its owner, the test user, may not.
+    QVERIFY(device.setPermissions(QFileDevice::ReadGroup | QFileDevice::WriteGroup));
+    const QString group = QFileInfo(device.fileName()).group();
+    app.reset();
+    app = std::make_unique<CVerdalonApp>(MakeAnalyzerLink());
+    QVERIFY(app->InitInstance(false));
+    OnNextModal([&device](QDialog* dialog) {
+      dialog->findChild<QLineEdit*>(QStringLiteral("ComDevice"))->setText(device.fileName());
+      dialog->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+    });
+    Frame().OnCommand(cmd::kConnect);
+    QCOMPARE(prompts::ShownTexts(),
+             QStringList{QStringLiteral("An error occured while connecting to the analyzer.\n%1: permission denied; add "
+                                        "yourself to the group %2 (sudo usermod -aG %2 $USER) and log in again")
+                             .arg(device.fileName(), group)});
   }
 
   void failedIdentityClosesTheLink() {

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QGuiApplication>
 #include <QTest>
 
 #include "shell/CMainFrame.h"
@@ -78,6 +79,13 @@ class CVerdalonAppTest : public QObject {
     QPointer<CSplashWnd> splash = app->StartupPicture();
     QVERIFY(splash);
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 3000);
+    app->ExitInstance();
+  }
+
+  void windowsCarryTheProgramsIconAndDesktopEntry() {
+    auto app = Start();
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.verdalon.Verdalon"));
+    for (int size : {16, 48, 256}) QCOMPARE(app->MainFrame()->windowIcon().pixmap(size).width(), size);
     app->ExitInstance();
   }
 };

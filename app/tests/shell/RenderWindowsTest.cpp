@@ -1,6 +1,9 @@
 // Renders the main window and each dialog to PNG files in the build tree, so
 // they can be looked at.
 #include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QPainter>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,7 +22,9 @@
 #include "profiles/CPropSheetDataProfiles.h"
 #include "profiles/ProfileNameDialogs.h"
 #include "profiles/ProfileTransferDialogs.h"
+#include "commands/CommandIds.h"
 #include "shell/Artwork.h"
+#include "shell/CommandArtwork.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
@@ -105,21 +110,76 @@ class RenderWindowsTest : public QObject {
     Render(status, QStringLiteral("RecordingStatus"));
   }
 
+  // The command icons while connected, a sheet of our own drawings at both
+  // sizes, and the Connect dialog listing ports.
+  void renderPlatformWindows() {
+    CVerdalonApp app(std::make_unique<FakeAnalyzerLink>(script, log));
+    QVERIFY(app.InitInstance(false));
+    CMainFrame& frame = *app.MainFrame();
+    app.m_connected = 1;
+    frame.UpdateCommandUI();
+    frame.resize(900, 300);
+    Render(frame, QStringLiteral("MainFrameIcons"));
+    QVERIFY(IconSheet().save(QDir(QStringLiteral(RENDER_DIR)).filePath(QStringLiteral("CommandIcons.png"))));
+    {
+      settings::Store store;
+      CConnectDlg connect(store, &frame,
+                          {{"/dev/ttyS0", "", ""},
+                           {"/dev/ttyUSB0", "FTDI", "FT232R USB UART"},
+                           {"/dev/ttyACM0", "Arduino (www.arduino.cc)", "Arduino Uno"}});
+      Render(connect, QStringLiteral("ConnectDialogPorts"));
+    }
+    RenderSpectrum(frame);
+    app.ExitInstance();
+  }
+
  private:
+  // The frame at its rendering size with `folder` as the one drive, expanded down to `fileName`'s records.
+  static QTreeWidgetItem* ExpandFileInTree(CMainFrame& frame, const QString& folder, const QString& fileName) {
+    CFileTree& tree = *frame.FileTree();
+    tree.SetDriveLister([folder] { return std::vector<ComputerDrive>{{folder, TreeImage::kFixedDrive}}; });
+    frame.resize(900, 560);
+    frame.Splitter()->setSizes({300, 600});
+    treetest::Expand(tree.ComputerRoot());
+    treetest::Expand(tree.ComputerRoot()->child(0));
+    QTreeWidgetItem* file = treetest::Child(tree.ComputerRoot()->child(0), fileName);
+    treetest::Expand(file);
+    return file;
+  }
+
+  // The demo file's second Normal record previewed, its chart tab chosen.
+  void RenderSpectrum(CMainFrame& frame) {
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(QStringLiteral(VERDALON_DEMO_FILE), folder.filePath(QStringLiteral("DEMO.VQB"))));
+    QTreeWidgetItem* file = ExpandFileInTree(frame, folder.path(), QStringLiteral("DEMO.VQB"));
+    frame.FileTree()->setCurrentItem(treetest::Child(file, QStringLiteral("Normal 2")));
+    QVERIFY(frame.PreviewTabs()->isTabEnabled(1));
+    frame.PreviewTabs()->setCurrentIndex(1);
+    Render(frame, QStringLiteral("MainFrameSpectrum"));
+  }
+
+  static QPixmap IconSheet() {
+    const int ids[] = {cmd::kConnect,    cmd::kDisconnect, cmd::kDataProfiles, cmd::kInstrumentManager,
+                       cmd::kSendCommand, cmd::kVirtualRta, cmd::kRecord,       cmd::kPlayback,
+                       cmd::kPrint,      cmd::kAbout,      cmd::kTranslate,    cmd::kCreate,
+                       cmd::kDelete,     cmd::kCopyToComputer, cmd::kCopyToDiskette};
+    QPixmap sheet(static_cast<int>(std::size(ids)) * 32 + 8, 56);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    for (std::size_t i = 0; i < std::size(ids); ++i) {
+      const QIcon icon = artwork::DrawnCommandIcon(ids[i]);
+      painter.drawPixmap(8 + static_cast<int>(i) * 32, 4, icon.pixmap(16));
+      painter.drawPixmap(8 + static_cast<int>(i) * 32, 26, icon.pixmap(24));
+    }
+    return sheet;
+  }
+
   // The tree expanded down to a record's blocks, with that record previewed.
   void RenderBrowsing(CMainFrame& frame) {
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("June")));
     treetest::WriteTwelveRecordFile(folder.filePath(QStringLiteral("NOISE1.VQB")));
-    CFileTree& tree = *frame.FileTree();
-    const QString drive = folder.path();
-    tree.SetDriveLister([drive] { return std::vector<ComputerDrive>{{drive, TreeImage::kFixedDrive}}; });
-    frame.resize(900, 560);
-    frame.Splitter()->setSizes({300, 600});
-    treetest::Expand(tree.ComputerRoot());
-    treetest::Expand(tree.ComputerRoot()->child(0));
-    QTreeWidgetItem* file = treetest::Child(tree.ComputerRoot()->child(0), QStringLiteral("NOISE1.VQB"));
-    treetest::Expand(file);
+    QTreeWidgetItem* file = ExpandFileInTree(frame, folder.path(), QStringLiteral("NOISE1.VQB"));
     treetest::Expand(file->child(1));
     QVERIFY(!frame.DataView()->Text().isEmpty());
     Render(frame, QStringLiteral("MainFrameBrowsing"));

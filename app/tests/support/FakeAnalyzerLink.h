@@ -42,6 +42,8 @@ struct FakeAnalyzerScript {
   int errorCode = 0;
   unsigned char screenFill = 0;  // every byte of each capture
   bool captureComplete = true;
+  // Why the device could not be opened.
+  QString openFailure;
 };
 
 struct FakeAnalyzerLog {
@@ -86,6 +88,8 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool GetRecordData(int type, int number, int size, QByteArray& data, int remote) override;
   bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                              int number) override;
+  // Why the device could not be opened.
+  QString GetOpenFailure() const override { return script.openFailure; }
 
   // File operations and the translation's download.
   bool CreateMemoryFile(const QString& name, int remote) override;

@@ -52,6 +52,13 @@ struct RecordDirEntry {
   uint16_t units;
 };
 
+// A Standard-mode spectrum as numbers rather than text: the bands in the
+// order the translation writes them, one list of levels per channel.
+struct StandardSpectrum {
+  std::vector<std::string> bandLabels;      // each band's label as translated, with its unit
+  std::vector<std::vector<float>> levels;   // levels[channel][band] in dB, as translated
+};
+
 class TextSink;
 
 class Morvane {
@@ -84,6 +91,12 @@ class Morvane {
 
   // A record must hold at least its block mask (bytes 8-9).
   static constexpr unsigned long kMinimumRecordSize = 10;
+
+  // Spectrum as numbers.
+  // Record (type, number)'s spectral data block when it holds a Standard-mode
+  // spectrum (the ",Bin,Freq Hz,Channel 1" layout): 1 with `spectrum`
+  // filled, else 0 with it empty. Rows stop where the translation's do.
+  int GetStandardSpectrum(unsigned char type, unsigned short number, StandardSpectrum* spectrum);
 
  protected:
   int Init(std::FILE* file);

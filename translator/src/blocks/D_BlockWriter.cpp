@@ -4,7 +4,7 @@
 
 #include "D_LayoutContext.h"
 #include "D_LayoutTable.h"
-#include "D_Route.h"
+#include "D_StandardSpectrum.h"
 
 namespace {
 constexpr uint32_t kHeadingsOption = 0x0002;
@@ -32,11 +32,7 @@ void D_BlockWriter::Write(const unsigned char* record, unsigned long size, TextS
   keep_units = (options & kKeepUnitsOption) != 0;
 
   if (Decode(record, size, 0) == 0) return;
-  const D_Route route = RouteDataBlock({.storetype = prefix.Storetype(),
-                                        .systemmode = main.Systemmode(),
-                                        .barwhat = main.Barwhat(),
-                                        .intensityBase = prefix.Reserved37(),
-                                        .crossBase = prefix.Reserved38()});
+  const D_Route route = Route();
   if (route.refusal != nullptr) {
     WriteTextLine(route.refusal);
     return;
@@ -45,4 +41,23 @@ void D_BlockWriter::Write(const unsigned char* record, unsigned long size, TextS
     const long long dataStart = FindBlock(record, kBit, size);
     layout(D_LayoutContext(record, recordSize, dataStart, outputFile, main, headings, keep_units));
   }
+}
+
+D_Route D_BlockWriter::Route() const {
+  return RouteDataBlock({.storetype = prefix.Storetype(),
+                         .systemmode = main.Systemmode(),
+                         .barwhat = main.Barwhat(),
+                         .intensityBase = prefix.Reserved37(),
+                         .crossBase = prefix.Reserved38()});
+}
+
+int D_BlockWriter::ReadStandardSpectrum(const unsigned char* record, unsigned long size,
+                                        StandardSpectrum& spectrum) {
+  spectrum = {};
+  if (record == nullptr || Decode(record, size, 0) == 0) return 0;
+  const D_Route route = Route();
+  if (route.refusal != nullptr || route.layout != D_Layout::kStandardSpectrum) return 0;
+  const long long dataStart = FindBlock(record, kBit, size);
+  // Band labels keep their units, as a chart's axis wants them.
+  return ::ReadStandardSpectrum(D_LayoutContext(record, recordSize, dataStart, nullptr, main, false, true), spectrum);
 }

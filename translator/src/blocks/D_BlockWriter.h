@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Block.h"
+#include "D_Route.h"
 #include "M_Block.h"
 #include "P_Block.h"
 
@@ -18,7 +19,14 @@ class D_BlockWriter : public Block {
   // leaves its fields at 0.
   int Decode(const unsigned char* record, unsigned long size, int report) override;
 
+  // The block's Standard-mode spectrum as numbers: 1, or 0 when the record
+  // holds another layout or no values.
+  int ReadStandardSpectrum(const unsigned char* record, unsigned long size, StandardSpectrum& spectrum);
+
  private:
+  // The layout that the decoded prefix and main system variables blocks choose.
+  D_Route Route() const;
+
   P_Block prefix;
   M_Block main;
   bool headings = false;

@@ -36,3 +36,22 @@ int WriteStandardSpectrum(const D_LayoutContext& data) {
   }
   return 1;
 }
+
+int ReadStandardSpectrum(const D_LayoutContext& data, StandardSpectrum& spectrum) {
+  spectrum = {};
+  const uint64_t bins = data.Main().Bins();
+  const uint64_t channels = data.ChannelCount();
+  if (!data.HasData() || channels == 0) return 0;
+  spectrum.levels.resize(channels);
+  for (uint64_t b = 0; b < bins; ++b) {
+    int16_t raw = 0;
+    if (!data.Value(bins * (channels - 1) + b, raw)) break;
+    spectrum.bandLabels.push_back(data.BinLabel(static_cast<long long>(b)));
+    for (uint64_t c = 0; c < channels; ++c) {
+      data.Value(bins * c + b, raw);
+      spectrum.levels[c].push_back(static_cast<float>(LevelDb(raw)));
+    }
+  }
+  if (spectrum.bandLabels.empty()) spectrum = {};
+  return spectrum.bandLabels.empty() ? 0 : 1;
+}

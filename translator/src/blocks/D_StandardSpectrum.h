@@ -4,4 +4,8 @@
 
 class D_LayoutContext;
 
+#include "morvane/Morvane.h"
+
 int WriteStandardSpectrum(const D_LayoutContext& data);
+// The same rows as numbers: 1, or 0 when there is no complete row or no channel.
+int ReadStandardSpectrum(const D_LayoutContext& data, StandardSpectrum& spectrum);
