@@ -6,14 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "ManualClock.h"
-#include "ScriptedLine.h"
+#include "FuzzedAnalyzer.h"
 #include "talvinet/Talvinet.h"
 
 namespace {
-
-using talvinet::testing::ManualClock;
-using talvinet::testing::ScriptedLine;
 
 // A listing of `count` entries read into exactly `count` slots.
 template <typename Entry, typename Read>
@@ -27,15 +23,10 @@ void ReadListing(int count, Read read) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string reply(reinterpret_cast<const char*>(data), size);
-  ManualClock clock;
-  ScriptedLine line(clock);
-  Talvinet analyzer;
-  analyzer.clock = &clock;
-  analyzer.openChannel = line.Opener();
-  analyzer.serialDeviceFiles[1] = "/dev/fuzzed-analyzer";
-  ConnectionStruct connection{0, 1, 19200, 8, 1, 'N'};
-  if (analyzer.OpenConnection(&connection) == 0) return 0;
-  const auto answer = [&](const char* query) { line.Answer(std::string(query) + "\x11", reply); };
+  FuzzedAnalyzer fuzzed;
+  if (!fuzzed.Open()) return 0;
+  Talvinet& analyzer = fuzzed.analyzer;
+  const auto answer = [&](const char* query) { fuzzed.Answer(query, reply); };
 
   answer("QHS\r\n");
   analyzer.InitHardwareInfo(0);
