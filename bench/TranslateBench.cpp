@@ -5,7 +5,9 @@
 // either (--records spectrum, the default) a prefix, a main system variables
 // and a spectral data block of --bins bands (default 360, a 1/24-octave
 // filter) and 2^--channel-exponent channels (default 2), or (--records main)
-// the prefix and main system variables blocks alone; every record is
+// the prefix and main system variables blocks alone, or (--records mls) a
+// maximum-length-sequence impulse response of 65,536 sample pairs (each
+// record writes some 2.3 MB: try --megabytes 10); every record is
 // translated under the default profile (every option set).
 // Output: for each of --pairs runs (default 5), the time of the translation
 // and of the floor program (TranslationFloor.h) writing the same bytes from
@@ -37,6 +39,8 @@ constexpr uint8_t kTwentyFourthOctave = 3;
 constexpr std::size_t kUnitBytes = 256;
 constexpr std::size_t kDirectoryStart = 38;  // header text and record count
 constexpr std::size_t kDirectoryEntry = 3;
+constexpr std::size_t kImpulseSamples = 65536;
+constexpr uint8_t kImpulseRate = 0x81;  // 2 / 64000 s apart
 
 using Clock = std::chrono::steady_clock;
 
@@ -161,10 +165,13 @@ int main(int argc, char** argv) {
   const auto channelExponent = static_cast<uint8_t>(ArgumentValue(argc, argv, "--channel-exponent", 2));
   const std::size_t pairs = std::max<std::size_t>(1, ArgumentValue(argc, argv, "--pairs", 5));
   const bool mainOnly = ArgumentIs(argc, argv, "--records", "main");
-  const vqbtest::Bytes record =
-      mainOnly ? MainOnlyRecord(channelExponent) : vqbtest::SpectrumRecord(kTwentyFourthOctave, bins, channelExponent);
-  const std::size_t rows = mainOnly ? 0 : bins;
-  const std::size_t channels = std::size_t{1} << channelExponent;
+  const bool impulse = ArgumentIs(argc, argv, "--records", "mls");
+  const vqbtest::Bytes record = mainOnly  ? MainOnlyRecord(channelExponent)
+                                : impulse ? vqbtest::MlsImpulseRecord(kImpulseRate, kImpulseSamples)
+                                          : vqbtest::SpectrumRecord(kTwentyFourthOctave, bins, channelExponent);
+  const std::size_t rows = mainOnly ? 0 : impulse ? kImpulseSamples : bins;
+  const std::size_t channels = impulse ? 0 : std::size_t{1} << channelExponent;
+  const std::size_t valueBytes = impulse ? 4 * rows : 2 * rows * channels;
   const std::size_t units = Units(record);
   const std::size_t count = std::min<std::size_t>(65535, (megabytes * 1000000 + units * kUnitBytes - 1) /
                                                              (units * kUnitBytes));
@@ -177,16 +184,18 @@ int main(int argc, char** argv) {
   WriteBenchFile(input, 1, record);
   std::vector<_RecordEntryTag> one = RecordList(input);
   if (!Translate(input, output, one)) return 1;
-  const TranslationFloor floor = TranslationFloor::FromOneRecord(vqbtest::ReadFileText(output), rows, channels);
+  TranslationFloor floor = TranslationFloor::FromOneRecord(vqbtest::ReadFileText(output), rows, channels);
+  // The header's channel exponents are -1 and 2.
+  if (impulse) floor.impulse = TranslationFloor::Impulse{2 / 64000.0, {0.5 / 32768, 4.0 / 32768}};
 
   WriteBenchFile(input, count, record);
   std::vector<_RecordEntryTag> records = RecordList(input);
   const long memoryBefore = PeakResidentKilobytes();
   const std::size_t dataStart = kDirectoryStart + kDirectoryEntry * count;
-  const std::size_t levelOffset = record.size() - 2 * rows * channels;
+  const std::size_t levelOffset = record.size() - valueBytes;
 
   std::printf("records: %zu of %zu bytes (%s), input %.1f MB\n", records.size(), record.size(),
-              mainOnly ? "prefix and main system variables" : "spectrum",
+              mainOnly ? "prefix and main system variables" : impulse ? "impulse response" : "spectrum",
               static_cast<double>(std::filesystem::file_size(input)) / 1e6);
   std::vector<double> translationTimes, floorTimes, fractions, cpuFractions;
   bool identical = true;

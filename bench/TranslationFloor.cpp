@@ -14,6 +14,20 @@ constexpr std::size_t kColumnWidth = 1 + kLevelWidth;  // ",%6.1f"
 
 std::size_t LineEnd(const std::string& text, std::size_t from) { return text.find("\r\n", from) + 2; }
 
+double Word(const std::vector<unsigned char>& record, std::size_t at) {
+  return static_cast<int16_t>(record[at] | record[at + 1] << 8);
+}
+
+// `value` as printf("%*.*f") or ("%*.*e") writes it, at `end`; returns the new end.
+char* PutNumber(char* end, double value, std::chars_format format, int precision, std::size_t width) {
+  char number[32];
+  const auto length =
+      static_cast<std::size_t>(std::to_chars(number, number + sizeof number, value, format, precision).ptr - number);
+  for (std::size_t pad = length; pad < width; ++pad) *end++ = ' ';
+  std::memcpy(end, number, length);
+  return end + length;
+}
+
 }  // namespace
 
 TranslationFloor TranslationFloor::FromOneRecord(const std::string& text, std::size_t rows, std::size_t channels) {
@@ -46,7 +60,8 @@ bool TranslationFloor::Write(const std::string& inputPath, const std::string& ou
   const std::size_t rows = rowLabels.size();
   std::size_t widestLabel = 0;
   for (const std::string& label : rowLabels) widestLabel = std::max(widestLabel, label.size());
-  std::vector<char> lineBuffer(widestLabel + channels * kColumnWidth + 2);
+  constexpr std::size_t kImpulseRow = 3 + 8 + 2 * 11;
+  std::vector<char> lineBuffer(std::max(widestLabel + channels * kColumnWidth, kImpulseRow) + 2);
   char* const line = lineBuffer.data();
   for (std::size_t i = 0; good && i < count; ++i) {
     good = std::fread(record.data(), 1, record.size(), in) == record.size();
@@ -58,21 +73,23 @@ bool TranslationFloor::Write(const std::string& inputPath, const std::string& ou
     std::fwrite(fixedLines.data(), 1, fixedLines.size(), out);
     for (std::size_t b = 0; b < rows; ++b) {
       char* end = line;
-      std::memcpy(end, rowLabels[b].data(), rowLabels[b].size());
-      end += rowLabels[b].size();
-      for (std::size_t c = 0; c < channels; ++c) {
-        const std::size_t at = levelOffset + 2 * (c * rows + b);
-        const auto raw = static_cast<int16_t>(record[at] | record[at + 1] << 8);
-        char level[32];
-        const std::size_t length = static_cast<std::size_t>(
-            std::to_chars(level, level + sizeof level, static_cast<double>(static_cast<float>(raw * kDecibelsPerStep)),
-                          std::chars_format::fixed, 1)
-                .ptr -
-            level);
-        *end++ = ',';
-        for (std::size_t pad = length; pad < kLevelWidth; ++pad) *end++ = ' ';
-        std::memcpy(end, level, length);
-        end += length;
+      if (impulse) {
+        const std::size_t at = levelOffset + 4 * b;
+        std::memcpy(end, ",,,", 3);
+        end += 3;
+        end = PutNumber(end, static_cast<double>(b) * impulse->interval, std::chars_format::fixed, 6, 8);
+        for (std::size_t c = 0; c < 2; ++c) {
+          *end++ = ',';
+          end = PutNumber(end, Word(record, at + 2 * c) * impulse->scale[c], std::chars_format::scientific, 3, 10);
+        }
+      } else {
+        std::memcpy(end, rowLabels[b].data(), rowLabels[b].size());
+        end += rowLabels[b].size();
+        for (std::size_t c = 0; c < channels; ++c) {
+          const double level = static_cast<float>(Word(record, levelOffset + 2 * (c * rows + b)) * kDecibelsPerStep);
+          *end++ = ',';
+          end = PutNumber(end, level, std::chars_format::fixed, 1, kLevelWidth);
+        }
       }
       *end++ = '\r';
       *end++ = '\n';

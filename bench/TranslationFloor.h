@@ -1,12 +1,14 @@
 // The floor under translation: the plainest program that writes the same text
 // from the same file of identical records. It reads the records one after
 // another and writes each one's banner, its fixed lines and its table rows
-// (label, then one "%6.1f" level per channel) with std::to_chars into a
-// buffered FILE*. Whatever translation costs beyond this is not formatting
+// (label, then one "%6.1f" level per channel; or, for an impulse response,
+// ",,,", the time "%8.6f" and two samples "%10.3e") with std::to_chars into
+// a buffered FILE*. Whatever translation costs beyond this is not formatting
 // or writing.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +19,15 @@ struct TranslationFloor {
   // `channels` levels end the text; with no rows, all of it is fixed.
   static TranslationFloor FromOneRecord(const std::string& text, std::size_t rows, std::size_t channels);
 
-  // Writes `count` records of `units` 256-byte units, whose levels start at
+  // The rows of an impulse response: the sample interval in seconds and
+  // each channel's scale of a sample word.
+  struct Impulse {
+    double interval = 0;
+    double scale[2] = {};
+  };
+
+  // Writes `count` records of `units` 256-byte units, whose levels (or
+  // samples) start at
   // `levelOffset` in each record, from the file at `inputPath`, whose
   // directory ends at `dataStart`. False when a read or a write failed.
   bool Write(const std::string& inputPath, const std::string& outputPath, std::size_t dataStart, std::size_t count,
@@ -28,4 +38,5 @@ struct TranslationFloor {
   std::string fixedLines;
   std::vector<std::string> rowLabels;  // "," and the label
   std::size_t channels = 0;
+  std::optional<Impulse> impulse;  // set when the rows are samples, not levels
 };

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages the build and the tests need, and any named on
+# the command line, only those that are missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev qt6-serialport-dev libgl-dev libpng-dev
           libsndfile1-dev qt6-svg-dev qt6-charts-dev
-          desktop-file-utils appstream)
+          desktop-file-utils appstream "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

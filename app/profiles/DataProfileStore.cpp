@@ -1,15 +1,27 @@
 #include "profiles/DataProfileStore.h"
 
-#include <algorithm>
-
 #include "morvane/DataProfileText.h"
 
 namespace {
 
 QString ProfileKey(int number) { return QString::fromLatin1(settings::kProfileKeyFormat).arg(number); }
 
+QString ReadProfile(settings::Store& store, int number, const QString& fallback) {
+  return store.ReadText(settings::kProfileSection, ProfileKey(number), fallback);
+}
+
+// A missing or damaged count (not a number, negative or beyond what can be
+// stored) would lose every profile: the profiles stored one after another
+// from the first are kept instead.
 int StoredProfileCount(settings::Store& store) {
-  return std::clamp(store.Read(settings::kNumProfiles), 0, kMaxStoredProfiles);
+  const QString text =
+      store.ReadText(settings::kNumProfiles.section, QString::fromLatin1(settings::kNumProfiles.key), QString());
+  bool readable = false;
+  const int count = text.trimmed().toInt(&readable);
+  if (readable && count >= 0 && count <= kMaxStoredProfiles) return count;
+  int present = 0;
+  while (present < kMaxStoredProfiles && !ReadProfile(store, present + 1, QString()).isEmpty()) ++present;
+  return present;
 }
 
 }  // namespace
@@ -18,8 +30,7 @@ void LoadDataProfiles(settings::Store& store, DataProfileList& list) {
   list.Reset();
   const int count = StoredProfileCount(store);
   for (int number = 1; number <= count; ++number) {
-    const QString text =
-        store.ReadText(settings::kProfileSection, ProfileKey(number), QString::fromLatin1(settings::kMissingProfileText));
+    const QString text = ReadProfile(store, number, QString::fromLatin1(settings::kMissingProfileText));
     list.Append(number + 1, text);
   }
   const int current = store.Read(settings::kCurrentProfile);

@@ -6,28 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "ManualClock.h"
-#include "ScriptedLine.h"
+#include "FuzzedAnalyzer.h"
 #include "talvinet/SetupFile.h"
 #include "talvinet/Talvinet.h"
 
 namespace {
 
-using talvinet::testing::ManualClock;
-using talvinet::testing::ScriptedLine;
-
 // Each query is answered with `reply`; each result lands in a buffer just
 // big enough, so that the sanitizers see any write past it.
 void AskEverything(const std::string& reply) {
-  ManualClock clock;
-  ScriptedLine line(clock);
-  Talvinet analyzer;
-  analyzer.clock = &clock;
-  analyzer.openChannel = line.Opener();
-  analyzer.serialDeviceFiles[1] = "/dev/fuzzed-analyzer";
-  ConnectionStruct connection{0, 1, 19200, 8, 1, 'N'};
-  if (analyzer.OpenConnection(&connection) == 0) return;
-  const auto answer = [&](const char* query) { line.Answer(std::string(query) + "\x11", reply); };
+  FuzzedAnalyzer fuzzed;
+  if (!fuzzed.Open()) return;
+  Talvinet& analyzer = fuzzed.analyzer;
+  const auto answer = [&](const char* query) { fuzzed.Answer(query, reply); };
 
   answer("QMA\r\n");
   MacroStruct macro;

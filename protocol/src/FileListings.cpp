@@ -1,5 +1,7 @@
 // The analyzer's file and record listings: a count query, then its lines.
+#include <cctype>
 #include <cstring>
+#include <string_view>
 
 #include "ListingText.h"
 #include "RemoteBracket.h"
@@ -27,6 +29,17 @@ constexpr std::size_t kWholeLine = 256;
 
 constexpr long kLargestTypeCode = 255;
 
+// A count line holds the number alone: a listing whose count line was lost
+// must not have its first entry taken for the count.
+bool NumberAlone(std::string_view text) {
+  std::size_t i = text.find_first_not_of(' ');
+  if (i == std::string_view::npos) return false;
+  if (text[i] == '+' || text[i] == '-') ++i;
+  const std::size_t digits = i;
+  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0) ++i;
+  return i > digits && text.find_first_not_of(" \r\n", i) == std::string_view::npos;
+}
+
 }  // namespace
 
 bool Talvinet::ReadListingLine(char* line, int room) {
@@ -40,7 +53,7 @@ bool Talvinet::ReadListingCount(int* count) {
   char line[timing::kReplyLineRoom + 1] = {};
   if (!ReadListingLine(line, timing::kReplyLineRoom)) return false;
   const auto value = StrictDecimal(line);
-  if (!value || *value < 0 || *value > timing::kMaxListingEntries) return false;
+  if (!NumberAlone(line) || !value || *value < 0 || *value > timing::kMaxListingEntries) return false;
   *count = static_cast<int>(*value);
   return true;
 }

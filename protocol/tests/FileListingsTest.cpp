@@ -128,7 +128,8 @@ class HostileListingTest : public ScriptedTalvinetTest {};
 
 TEST_F(HostileListingTest, ACountThatNoListingCanHaveFailsWithoutWaiting) {
   OpenSerial();
-  for (const char* reply : {"ABC\r\n", "-3\r\n", "70000\r\n", "\r\n", "99999999999999999999999\r\n"}) {
+  for (const char* reply : {"ABC\r\n", "-3\r\n", "70000\r\n", "\r\n", "99999999999999999999999\r\n",
+                            "1       1       Normal      300 bytes\r\n"}) {
     SCOPED_TRACE(reply);
     line.Answer("QFD\r\n\x11", reply);
     int count = -1;

@@ -73,13 +73,14 @@ class DataProfileStoreTest : public QObject {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("secondText");
     QTest::addColumn<int>("current");
-    QTest::newRow("count not a number") << QByteArray("[Data%20Profiles]\nNumProfiles=lots\nProfile1=\"A,1\"\n") << 1
-                                        << QString() << 1;
+    QTest::newRow("count not a number keeps the profiles there")
+        << QByteArray("[Data%20Profiles]\nNumProfiles=lots\nProfile1=\"A,1\"\n") << 2
+        << QStringLiteral("A,1,0,0,0,0,0,0,0,0,0,0,0") << 1;
     QTest::newRow("count beyond the values") << QByteArray("[Data%20Profiles]\nNumProfiles=2\nProfile1=\"A,1,1,1,1,1,1,1,1,1,1,1,1\"\n")
                                              << 3 << QStringLiteral("A,1,1,1,1,1,1,1,1,1,1,1,1") << 1;
     QTest::newRow("negative count") << QByteArray("[Data%20Profiles]\nNumProfiles=-4\n") << 1 << QString() << 1;
-    QTest::newRow("huge count is bounded") << QByteArray("[Data%20Profiles]\nNumProfiles=2147483647\n")
-                                           << kMaxStoredProfiles + 1 << QStringLiteral("Unknown,3,1,1,1,1,1,1,1,1,1,1,1") << 1;
+    QTest::newRow("huge count makes no profiles") << QByteArray("[Data%20Profiles]\nNumProfiles=2147483647\n") << 1
+                                                  << QString() << 1;
     QTest::newRow("profile text of no numbers") << QByteArray("[Data%20Profiles]\nNumProfiles=1\nProfile1=\"Junk,x,y\"\nCurrentProfile=2\n")
                                                 << 2 << QStringLiteral("Junk,0,0,0,0,0,0,0,0,0,0,0,0") << 2;
     QTest::newRow("unquoted text reads as a list") << QByteArray("[Data%20Profiles]\nNumProfiles=1\nProfile1=Raw,1,2,3\n")

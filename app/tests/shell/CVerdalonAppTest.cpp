@@ -61,6 +61,33 @@ class CVerdalonAppTest : public QObject {
     app->ExitInstance();
   }
 
+  // Two readable profiles among damage of every kind: random bytes, huge
+  // numbers and values of the wrong type, the count among them.
+  void damagedSettingsKeepEveryReadableProfile_data() {
+    QTest::addColumn<QByteArray>("damage");
+    QByteArray noise;
+    for (int i = 0; i < 400; ++i) noise.append(static_cast<char>(0x80 + (i * 37) % 128));
+    QTest::newRow("random bytes") << QByteArray("NumProfiles=" + noise + "\n" + noise + "\nCurrentProfile=\xff\xfe\n");
+    QTest::newRow("huge numbers") << QByteArray("NumProfiles=99999999999999999999\nCurrentProfile=-2147483649\n"
+                                                "[Window%20Pos]\nLeft=2147483647\nRight=-2147483648\n");
+    QTest::newRow("wrong types") << QByteArray("NumProfiles=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6QPoint)\n"
+                                               "CurrentProfile=@Invalid()\n[Window%20Pos]\nTop=1, 2, 3\n");
+  }
+  void damagedSettingsKeepEveryReadableProfile() {
+    QFETCH(QByteArray, damage);
+    QFile file(SettingsFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[Data%20Profiles]\nProfile1=\"First,3,1,1,1,1,1,1,1,1,1,1,1\"\nProfile2=Second,0,0\n" + damage);
+    file.close();
+    auto app = Start();
+    QCOMPARE(app->MainFrame()->geometry().size(), QSize(640, 480));
+    QCOMPARE(app->m_profiles.Count(), 3);
+    QCOMPARE(app->m_profiles.Find(2)->name, QStringLiteral("First"));
+    QCOMPARE(app->m_profiles.Find(3)->name, QStringLiteral("Second"));
+    QCOMPARE(app->m_profiles.CurrentId(), 1);
+    app->ExitInstance();
+  }
+
   void startupPictureGoesOnAClick() {
     auto app = std::make_unique<CVerdalonApp>(std::make_unique<FakeAnalyzerLink>(script, log));
     QVERIFY(app->InitInstance(true));

@@ -126,6 +126,7 @@ void PtyAnalyzer::Serve() {
   OutgoingBytes outgoing;
   uint8_t incoming[4096];
   bool lineOpen = false;
+  bool hungUp = false;
   auto lastHeard = Pacer::Clock::now();
   for (;;) {
     pollfd watched[2] = {{master_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
@@ -155,6 +156,7 @@ void PtyAnalyzer::Serve() {
       }
       lineOpen = analyzer_.LineOpen();
       outgoing.Append(analyzer_.TakeOutput());
+      hungUp = analyzer_.HungUp();
     }
     const auto now = Pacer::Clock::now();
     const std::size_t allowed = std::min(outgoing.Size(), pacer.Allowance(now));
@@ -164,6 +166,13 @@ void PtyAnalyzer::Serve() {
         outgoing.Consume(static_cast<std::size_t>(sent));
         pacer.Sent(static_cast<std::size_t>(sent), now);
       }
+    }
+    // A hang-up closes both sides once the last reply bytes have gone: the
+    // host's next read or write meets a line that is gone.
+    if (hungUp && outgoing.Empty()) {
+      CloseDescriptor(slave_);
+      CloseDescriptor(master_);
+      return;
     }
   }
 }

@@ -88,11 +88,13 @@ std::string VirtualAnalyzer::TakeOutputText() {
 }
 
 void VirtualAnalyzer::ReceiveByte(uint8_t byte) {
+  if (hungUp_) return;
   switch (byte) {
     case kRemoteMode:
     case kLocalMode:
       EndLine();
       state_.remote = byte == kRemoteMode;
+      if (byte == kLocalMode) ApplyStepFault("LOCAL", heldReplies_.size());
       return;
     case kEndOfQuery:
       EndLine();
@@ -149,7 +151,9 @@ void VirtualAnalyzer::ExecuteCommand(std::string_view command) {
     return;
   }
   CommandContext context{state_, TrimBlanks(command.substr(letters)), reply, faults_};
+  const std::size_t replyStart = heldReplies_.size();
   errorCode_ = handler->second(context);
+  ApplyStepFault(mnemonic, replyStart);
 }
 
 void VirtualAnalyzer::ReleaseReplies() {

@@ -17,26 +17,8 @@ std::string_view NonFiniteText(double value) {
 
 }  // namespace
 
-void LayoutLine::Flush() {
-  if (used_ == 0) return;
-  data_.Write(std::string_view(buffer_.data(), used_));
-  used_ = 0;
-}
-
-char* LayoutLine::Reserve(std::size_t count) {
-  if (buffer_.size() - used_ < count) Flush();
-  return buffer_.data() + used_;
-}
-
-LayoutLine& LayoutLine::Text(std::string_view text) {
-  if (text.size() > buffer_.size()) {
-    Flush();
-    data_.Write(text);
-    return *this;
-  }
-  std::memcpy(Reserve(text.size()), text.data(), text.size());
-  used_ += text.size();
-  return *this;
+LayoutLine::LayoutLine(const D_LayoutContext& data) : out_(data.Output()) {
+  if (out_ == nullptr) out_ = &discard_.emplace(static_cast<std::FILE*>(nullptr));
 }
 
 void LayoutLine::Pad(char* start, std::size_t length, int width, char fill) {
@@ -49,13 +31,13 @@ void LayoutLine::Pad(char* start, std::size_t length, int width, char fill) {
     std::memset(start + keep, fill, padding);
     length = wanted;
   }
-  used_ += length;
+  out_->Claim(start + length);
 }
 
 LayoutLine& LayoutLine::Floating(double value, int precision, int width, std::chars_format format) {
   if (!std::isfinite(value)) return Text(NonFiniteText(value));
   const std::size_t room = kLongestNumber + static_cast<std::size_t>(std::max(width, 0));
-  char* start = Reserve(room);
+  char* start = out_->Reserve(room);
   const auto result = std::to_chars(start, start + kLongestNumber, value, format, precision);
   const std::size_t length = result.ec == std::errc{} ? static_cast<std::size_t>(result.ptr - start) : 0;
   Pad(start, length, width, ' ');
@@ -64,7 +46,7 @@ LayoutLine& LayoutLine::Floating(double value, int precision, int width, std::ch
 
 LayoutLine& LayoutLine::Integer(long long value, int width, bool zeroPadded) {
   const std::size_t room = 24 + static_cast<std::size_t>(std::max(width, 0));
-  char* start = Reserve(room);
+  char* start = out_->Reserve(room);
   const auto result = std::to_chars(start, start + 24, value);
   Pad(start, static_cast<std::size_t>(result.ptr - start), width, zeroPadded ? '0' : ' ');
   return *this;

@@ -1,5 +1,6 @@
 #include "MlsLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
@@ -59,6 +60,8 @@ struct MlsHeader {
   }
 };
 
+double SampleWord(const unsigned char* bytes) { return static_cast<int16_t>(bytes[0] | bytes[1] << 8); }
+
 const char* RateText(uint8_t rate) {
   static const char* const kRates[] = {"20 KHz", "10 KHz", "5 KHz", "2.5 KHz"};
   const unsigned index = rate & kRateIndex;
@@ -105,14 +108,14 @@ int WriteMlsImpulse(const D_LayoutContext& data) {
   const double interval = std::ldexp(1.0, h.rate & kRateIndex) / basisRate;
   const double scale0 = std::ldexp(1.0, h.exp0) / kFullScale;
   const double scale1 = std::ldexp(1.0, h.exp1) / kFullScale;
-  for (uint64_t n = 0; n < kSamples; ++n) {
-    uint16_t channel1 = 0, channel2 = 0;
-    const uint64_t offset = kHeaderBytes + n * kSampleBytes;
-    // The table stops after its last complete pair.
-    if (!data.DataU16(offset, channel1) || !data.DataU16(offset + 2, channel2)) break;
+  // The table stops after its last complete pair.
+  const uint64_t bytes = data.BytesInRecord();
+  const uint64_t samples = bytes > kHeaderBytes ? std::min(kSamples, (bytes - kHeaderBytes) / kSampleBytes) : 0;
+  const unsigned char* sample = data.Record() + data.DataStart() + kHeaderBytes;
+  for (uint64_t n = 0; n < samples; ++n, sample += kSampleBytes) {
     line.Text(",,,").Fixed(static_cast<double>(n) * interval, 6, 8);
-    line.Text(",").Scientific(static_cast<int16_t>(channel1) * scale0, 3, 10);
-    line.Text(",").Scientific(static_cast<int16_t>(channel2) * scale1, 3, 10).End();
+    line.Text(",").Scientific(SampleWord(sample) * scale0, 3, 10);
+    line.Text(",").Scientific(SampleWord(sample + 2) * scale1, 3, 10).End();
   }
   return 1;
 }

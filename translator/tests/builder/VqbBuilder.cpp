@@ -117,6 +117,26 @@ Bytes SpectrumRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent) {
       .Build();
 }
 
+Bytes MlsImpulseRecord(uint8_t rate, std::size_t samples) {
+  PrefixFields prefix;
+  prefix.storeType = 47;
+  ByteWriter w;
+  w.U16(0).U8(12).U8(1).U8(rate).U8(1).U8(3).U8(4).U8(0xFF).U8(2);
+  w.U16(100).U16(200).U16(5).U16(6).U16(38).U16(static_cast<uint32_t>(4 * samples));
+  for (int i = 0; i < 8; ++i) w.U16(static_cast<uint32_t>(1000 + i));
+  uint32_t noise = 12345;
+  for (std::size_t n = 0; n < samples; ++n) {
+    noise = noise * 1103515245u + 12345u;
+    const double envelope = 30000.0 * std::exp(-static_cast<double>(n) / 4000.0);
+    const double jitter = static_cast<double>(static_cast<int16_t>(noise >> 16)) / 32768.0;
+    const auto sample = static_cast<int16_t>(std::lround(envelope * jitter));
+    w.U16(static_cast<uint16_t>(sample)).U16(static_cast<uint16_t>(-sample / 2));
+  }
+  RecordBuilder builder(prefix);
+  builder.Block(0x0004, MainBody(MainFields{}, PerChannelGroups(prefix.hardwareChannels)));
+  return builder.RawBlock(0x2000, w.Data()).Build();
+}
+
 Bytes StoreBlock(uint16_t overload, const std::vector<int16_t>& channelWords, const Bytes& groups) {
   const Bytes body = StoreBody(0, overload, channelWords, groups);
   return ByteWriter().U16(static_cast<uint32_t>(body.size() + 2)).Raw(body).Data();

@@ -102,6 +102,11 @@ Bytes AutostoreBlock(uint16_t frameCount, uint16_t deltaQuarterMilliseconds, con
 // bands of 2^channelExponent channels.
 Bytes AutostoreRecord(uint8_t filter, uint16_t bins, uint8_t channelExponent, uint16_t frameCount);
 
+// A maximum-length-sequence impulse record: the 38-byte measurement header
+// (rate byte `rate`, channel exponents -1 and 2) and `samples` pairs of a
+// decaying, noisy response.
+Bytes MlsImpulseRecord(uint8_t rate, std::size_t samples);
+
 class RecordBuilder {
  public:
   explicit RecordBuilder(PrefixFields prefix = {}) : prefix_(std::move(prefix)) {}

@@ -123,6 +123,10 @@ class VirtualAnalyzer {
   std::vector<uint8_t> TakeOutput(std::size_t most = SIZE_MAX);
   std::string TakeOutputText();
 
+  // The step fault closed the line: the pseudo-terminal is to be shut once
+  // the output has gone.
+  bool HungUp() const { return hungUp_; }
+
  private:
   void ReceiveByte(uint8_t byte);
   void EndLine();
@@ -136,6 +140,12 @@ class VirtualAnalyzer {
   int errorCode_ = 0;
   std::vector<uint8_t> heldReplies_;
   std::deque<uint8_t> output_;
+
+  // The step fault (Faults::step), applied to the reply that starts at
+  // `replyStart` in the held replies.
+  void ApplyStepFault(const std::string& mnemonic, std::size_t replyStart);
+  std::size_t stepsSeen_ = 0;
+  bool hungUp_ = false;
 };
 
 }  // namespace simanalyzer
