@@ -87,7 +87,7 @@ class RenderWindowsTest : public QObject {
     Render(send, QStringLiteral("SendCommandDialog"));
     CAboutDlg about(&frame);
     Render(about, QStringLiteral("AboutDialog"));
-    CInstrumentManagerDlg manager(&frame);
+    CInstrumentManagerDlg manager(*app.m_comm, &frame);
     Render(manager, QStringLiteral("InstrumentManager"));
     CPropSheetDataProfiles profiles(app.m_profiles, &frame);
     Render(profiles, QStringLiteral("DataProfilesManagerPage"));

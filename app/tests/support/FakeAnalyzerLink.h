@@ -19,6 +19,25 @@ struct FakeMemoryFile {
   std::vector<FakeMemoryRecord> records;
 };
 
+// What the Instrument Manager's pages read from the analyzer. A call fails
+// when it is the script's failing step.
+struct FakeInstrument {
+  QString serialNumber = QStringLiteral("0101234");
+  QString systemId = QStringLiteral("CEDAR");
+  bool deodar = false;
+  QString battery = QStringLiteral("7.20");
+  QString memoryFree = QStringLiteral("2031616");
+  QString memoryUsed = QStringLiteral("65536");
+  QString date = QStringLiteral("07 MAR 26");
+  QString time = QStringLiteral("14:05:00");
+  int beeper = 1;
+  QString note;
+  SetupStruct setups{};
+  MacroStruct macros{};
+  int errorNumber = 0;
+  talvinet::SetupFileResult setupFileResult = talvinet::SetupFileResult::kDone;
+};
+
 struct FakeAnalyzerScript {
   bool openSucceeds = true;
   bool closeSucceeds = true;
@@ -29,6 +48,8 @@ struct FakeAnalyzerScript {
   std::vector<FakeMemoryFile> memoryFiles;
   // The listing or record step that fails, by the link operation's name.
   QString failingStep;
+  // Instrument Manager
+  FakeInstrument instrument;
 };
 
 struct FakeAnalyzerLog {
@@ -66,11 +87,46 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool CopyRecordToHardDrive(const QString& fileName, const QString& path, int remote, int type,
                              int number) override;
 
+  // --- Instrument Manager ---
+  QString GetSerialNumber() override;
+  QString GetSystemID() override;
+  bool IsDeodar() override;
+  bool GetBatteryVoltage(QString& text, int remote) override;
+  bool GetMemoryFree(QString& text, int remote) override;
+  bool GetMemoryUsed(QString& text, int remote) override;
+  bool GetDateAndTime(QString& date, QString& time, int remote) override;
+  bool SetDateAndTime(const QString& text, int remote) override;
+  bool SetRunState(unsigned short state, int remote) override;
+  bool ResetData(unsigned short n, int remote) override;
+  bool StoreFile(int remote) override;
+  bool GetBeeperSettings(int& bits, int remote) override;
+  bool SetBeeperSettings(int bits, int remote) override;
+  bool GetNote(QString& text, int remote) override;
+  bool SetNote(const QString& text, int remote) override;
+  bool GetSetupInfo(SetupStruct& setups, int remote) override;
+  bool RecallSetupConfiguration(int id, int remote) override;
+  bool StoreSetupConfiguration(int id, int remote) override;
+  bool SetBootConfiguration(int id, int remote) override;
+  bool SetSetupName(int id, const QString& name, int remote) override;
+  talvinet::SetupFileResult SaveSetupFile(int id, const QString& path, int remote) override;
+  talvinet::SetupFileResult LoadSetupFile(int id, const QString& path, int remote) override;
+  bool GetMacroInfo(MacroStruct& macros, int remote) override;
+  bool ExecuteMacro(int id, int remote) override;
+  bool AbortMacro(int remote) override;
+  bool ScheduleMacro(int id, int day, int hour, int minute, int second, int remote) override;
+  bool CancelScheduledMacro(int remote) override;
+  int GetErrno() override;
+
  private:
   // Logs `step`; false when the script makes it fail.
   bool Step(const QString& step);
   const FakeMemoryFile* CurrentFile() const;
   const FakeMemoryRecord* FindRecord(int type, int number) const;
+
+  // Instrument Manager: logs `call` and fails when its first word is the
+  // failing step; Answer also hands `answer` to `text` on success.
+  bool Obey(const QString& call);
+  bool Answer(const QString& call, QString& text, const QString& answer);
 
   FakeAnalyzerScript& script;
   FakeAnalyzerLog& log;

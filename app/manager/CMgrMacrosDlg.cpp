@@ -1,0 +1,150 @@
+#include "manager/CMgrMacrosDlg.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "common/StringTable.h"
+#include "common/UserPrompts.h"
+#include "common/WaitCursor.h"
+#include "link/AnalyzerLink.h"
+#include "manager/CMacroSchedulerDlg.h"
+#include "manager/ManagerImages.h"
+#include "talvinet/HostTexts.h"
+
+namespace {
+
+constexpr int kMacroColumnWidth = 100;
+constexpr int kScheduleColumnWidth = 226;
+
+QString TwoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+
+int MacroImageFor(int macro, const MacroStruct& macros) {
+  if (macro == macros.running) return ManagerImage::kMacroRunning;
+  if (macro == macros.recording) return ManagerImage::kMacroRecording;
+  return ManagerImage::kMacroIdle;
+}
+
+}  // namespace
+
+MacroButtonStates MacroButtonsFor(std::uint8_t selected, const MacroStruct& macros) {
+  if (selected == kNoMacroSelected || macros.recording != talvinet::kNoMacro) return {};
+  if (selected == macros.running) return {false, true, true};
+  return {macros.running == talvinet::kNoMacro, false, true};
+}
+
+QString ScheduleText(const MacroStruct& macros, const QDate& today) {
+  // Written field by field: the analyzer's day need not exist in this month.
+  return QStringLiteral("%1 %2 %3  %4:%5:%6")
+      .arg(TwoDigits(macros.schedule[0]), QLocale::c().monthName(today.month(), QLocale::ShortFormat),
+           TwoDigits(today.year() % 100), TwoDigits(macros.schedule[1]), TwoDigits(macros.schedule[2]),
+           TwoDigits(macros.schedule[3]));
+}
+
+CMgrMacrosDlg::CMgrMacrosDlg(AnalyzerLink& analyzer, QWidget* parent)
+    : PropertyPage(parent), link(analyzer), list(new QTreeWidget(this)) {
+  setObjectName(QStringLiteral("macrosPage"));
+  list->setObjectName(QStringLiteral("macroList"));
+  list->setColumnCount(2);
+  list->setHeaderLabels({QStringLiteral("Macro"), QStringLiteral("Schedule")});
+  list->setColumnWidth(0, kMacroColumnWidth);
+  list->setColumnWidth(1, kScheduleColumnWidth);
+  list->setRootIsDecorated(false);
+  list->setIconSize(QSize(ManagerImage::kMacroSize, ManagerImage::kMacroSize));
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->header()->setSectionsClickable(false);
+  connect(list, &QTreeWidget::itemSelectionChanged, this, &CMgrMacrosDlg::OnSelectionChanged);
+
+  execute = AddButton(QStringLiteral("Execute"), QStringLiteral("executeButton"), &CMgrMacrosDlg::OnExecute);
+  abort = AddButton(QStringLiteral("Abort"), QStringLiteral("abortButton"), &CMgrMacrosDlg::OnAbort);
+  schedule = AddButton(QStringLiteral("Schedule"), QStringLiteral("scheduleButton"), &CMgrMacrosDlg::OnSchedule);
+  QPushButton* refresh = AddButton(QStringLiteral("Refresh"), QStringLiteral("refreshButton"), &CMgrMacrosDlg::Refresh);
+
+  auto* buttons = new QVBoxLayout;
+  for (QPushButton* button : {execute, abort, schedule, refresh}) buttons->addWidget(button);
+  buttons->addStretch();
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(list, 1);
+  layout->addLayout(buttons);
+  ShowButtons({});
+}
+
+QPushButton* CMgrMacrosDlg::AddButton(const QString& label, const QString& name, void (CMgrMacrosDlg::*action)()) {
+  auto* button = new QPushButton(label, this);
+  button->setObjectName(name);
+  connect(button, &QPushButton::clicked, this, action);
+  return button;
+}
+
+void CMgrMacrosDlg::ShowButtons(const MacroButtonStates& states) {
+  execute->setEnabled(states.execute);
+  abort->setEnabled(states.abort);
+  schedule->setEnabled(states.schedule);
+}
+
+void CMgrMacrosDlg::OnSetActive() { Refresh(); }
+
+void CMgrMacrosDlg::Refresh() {
+  selectedMacro = kNoMacroSelected;
+  list->clear();
+  ShowButtons({});
+  if (!WhileWaiting([this] { return link.GetMacroInfo(macros, 1); })) {
+    prompts::ShowMessage(this, strings::kMacrosUnreadable);
+    return;
+  }
+  for (int macro = talvinet::kMacroCount - 1; macro >= 0; --macro) {
+    if (macros.macroState[macro] == 0) continue;
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, QStringLiteral("Macro %1").arg(macro));
+    item->setIcon(0, ManagerImage::MacroImage(MacroImageFor(macro, macros)));
+    item->setData(0, Qt::UserRole, macro);
+    if (macro == macros.scheduledMacro) item->setText(1, ScheduleText(macros, computerClock().date()));
+    list->insertTopLevelItem(0, item);
+  }
+}
+
+void CMgrMacrosDlg::OnSelectionChanged() {
+  const QList<QTreeWidgetItem*> chosen = list->selectedItems();
+  selectedMacro =
+      chosen.isEmpty() ? kNoMacroSelected : static_cast<std::uint8_t>(chosen.first()->data(0, Qt::UserRole).toInt());
+  ShowButtons(MacroButtonsFor(selectedMacro, macros));
+}
+
+void CMgrMacrosDlg::OnExecute() {
+  const std::uint8_t macro = selectedMacro;
+  if (WhileWaiting([&] { return link.ExecuteMacro(macro, 1); })) {
+    Refresh();
+    return;
+  }
+  const char* refusal = talvinet::MacroRefusalText(link.GetErrno());
+  if (refusal) {
+    prompts::Show(this, QString::fromLatin1(refusal), prompts::Icon::Warning);
+  } else {
+    prompts::ShowMessage(this, strings::kMacroNotExecuted);
+  }
+  list->clearSelection();
+}
+
+void CMgrMacrosDlg::OnAbort() {
+  if (!WhileWaiting([this] { return link.AbortMacro(1); })) prompts::ShowMessage(this, strings::kMacroNotAborted);
+  Refresh();
+}
+
+void CMgrMacrosDlg::OnSchedule() {
+  const std::uint8_t macro = selectedMacro;
+  CMacroSchedulerDlg scheduler(computerClock(), this);
+  if (scheduler.exec() == QDialog::Accepted) {
+    const MacroScheduleChoice choice = scheduler.Choice();
+    if (choice.day != 0) {
+      if (!WhileWaiting([&] { return link.ScheduleMacro(macro, choice.day, choice.hour, choice.minute, choice.second, 1); }))
+        prompts::ShowMessage(this, strings::kMacroNotScheduled);
+    } else if (macro == macros.scheduledMacro) {
+      if (!WhileWaiting([this] { return link.CancelScheduledMacro(1); }))
+        prompts::ShowMessage(this, strings::kMacroScheduleNotCanceled);
+    }
+  }
+  Refresh();
+}
