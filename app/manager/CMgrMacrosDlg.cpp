@@ -115,11 +115,21 @@ void CMgrMacrosDlg::OnSelectionChanged() {
 
 void CMgrMacrosDlg::OnExecute() {
   const std::uint8_t macro = selectedMacro;
-  if (WhileWaiting([&] { return link.ExecuteMacro(macro, 1); })) {
+  int status = 0;
+  // The page switches remote mode itself: switching back to local mode
+  // inside the call would overwrite the refusal's status number.
+  const bool executed = WhileWaiting([&] {
+    link.SetRemoteMode();
+    const bool started = link.ExecuteMacro(macro, 0);
+    status = link.GetErrno();
+    link.SetLocalMode();
+    return started;
+  });
+  if (executed) {
     Refresh();
     return;
   }
-  const char* refusal = talvinet::MacroRefusalText(link.GetErrno());
+  const char* refusal = talvinet::MacroRefusalText(status);
   if (refusal) {
     prompts::Show(this, QString::fromLatin1(refusal), prompts::Icon::Warning);
   } else {
