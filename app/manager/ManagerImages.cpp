@@ -25,7 +25,7 @@ QPixmap SetupImage(int index) {
     painter.drawRect(1, 1, 9, 12);
     for (int y : {4, 7, 10}) painter.fillRect(QRect(3, y, 6, 1), QColor(230, 236, 250));
   } else {
-    painter.setPen(QPen(QColor(140, 140, 140), 1, Qt::DotLine));
+    painter.setPen(QPen(QColor(100, 100, 100), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(1, 1, 9, 12);
   }

@@ -2,6 +2,7 @@
 // they can be looked at.
 #include <QDir>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -9,7 +10,11 @@
 #include "browser/CVQBDataView.h"
 #include "browser/TreeImages.h"
 #include "connect/CConnectDlg.h"
+#include "link/TalvinetLink.h"
+#include "manager/CEditSetupNameDlg.h"
 #include "manager/CInstrumentManagerDlg.h"
+#include "manager/CMacroSchedulerDlg.h"
+#include "manager/CStatusDlg.h"
 #include "manager/CSendCommandDlg.h"
 #include "profiles/CPropSheetDataProfiles.h"
 #include "profiles/ProfileNameDialogs.h"
@@ -18,6 +23,7 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
+#include "simanalyzer/PtyAnalyzer.h"
 #include "tests/support/AppTestEnvironment.h"
 #include "tests/support/FakeAnalyzerLink.h"
 #include "tests/support/TreeTestData.h"
@@ -54,6 +60,42 @@ class RenderWindowsTest : public QObject {
     RenderDialogs(app);
     QVERIFY(artwork::StartupPicture().save(QDir(QStringLiteral(RENDER_DIR)).filePath(QStringLiteral("StartupPicture.png"))));
     app.ExitInstance();
+  }
+
+  // The Instrument Manager's pages as the virtual analyzer fills them, and
+  // the two dialogs they open.
+  void renderManagerPages() {
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
+      simanalyzer::InstrumentSettings& settings = virtualAnalyzer.State().settings;
+      settings.note = "North fence, 20 m from the road";
+      settings.beeper = 5;
+      settings.batteryVolts = "6.45";
+      settings.macros.state = {1, 1, 0, 1, 1, 0, 0, 1, 0, 0};
+      settings.macros.running = 3;
+      settings.macros.schedule = simanalyzer::MacroSchedule{7, 18, 6, 30, 0};
+    });
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    TalvinetLink link;
+    SerialLinkRequest request;
+    request.deviceFile = QString::fromStdString(analyzer.DevicePath());
+    QVERIFY(link.OpenConnection(request) && link.InitHardwareInfo());
+
+    CInstrumentManagerDlg manager(link);
+    manager.findChild<CStatusDlg*>()->RefreshClocks();
+    const QString pages[] = {QStringLiteral("Status"), QStringLiteral("Control"), QStringLiteral("Setups"),
+                             QStringLiteral("Macros")};
+    for (int page = 0; page < manager.Tabs()->count(); ++page) {
+      manager.Tabs()->setCurrentIndex(page);
+      Render(manager, QStringLiteral("InstrumentManager") + pages[page] + QStringLiteral("Page"));
+    }
+    CEditSetupNameDlg rename(QStringLiteral("OCTAVE"));
+    Render(rename, QStringLiteral("EditSetupNameDialog"));
+    CMacroSchedulerDlg scheduler(QDateTime(QDate(2026, 4, 15), QTime(18, 30, 0)));
+    Render(scheduler, QStringLiteral("MacroSchedulerDialog"));
+    link.CloseConnection();
+    analyzer.Stop();
   }
 
  private:
