@@ -1,3 +1,4 @@
+// Refusals 202 and 203 are driven end to end in InstrumentManagerSessionTest.
 #include <QCalendarWidget>
 #include <QPushButton>
 #include <QTest>
@@ -72,8 +73,6 @@ class CMgrMacrosDlgTest : public QObject {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
     QTest::newRow("201") << 201 << "An attempt was made to launch a macro with an invalid ID.";
-    QTest::newRow("202") << 202 << "An attempt was made to launch a macro with another already executing.";
-    QTest::newRow("203") << 203 << "An attempt was made to launch a macro while another was being recorded.";
     QTest::newRow("time-out") << -10 << "The macro could not be executed.";
   }
   void executeRefusalsShowTheirTexts() {

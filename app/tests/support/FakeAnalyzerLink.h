@@ -22,8 +22,7 @@ struct FakeMemoryFile {
 // What the Instrument Manager's pages read from the analyzer. A call fails
 // when it is the script's failing step.
 struct FakeInstrument {
-  QString serialNumber = QStringLiteral("0101234");
-  QString systemId = QStringLiteral("CEDAR");
+  QString serialNumber, systemId, note;
   bool deodar = false;
   QString battery = QStringLiteral("7.20");
   QString memoryFree = QStringLiteral("2031616");
@@ -31,7 +30,6 @@ struct FakeInstrument {
   QString date = QStringLiteral("07 MAR 26");
   QString time = QStringLiteral("14:05:00");
   int beeper = 1;
-  QString note;
   SetupStruct setups{};
   MacroStruct macros{};
   int errorNumber = 0;
@@ -125,8 +123,9 @@ class FakeAnalyzerLink : public AnalyzerLink {
 
   // Instrument Manager: logs `call` and fails when its first word is the
   // failing step; Answer also hands `answer` to `text` on success.
-  bool Obey(const QString& call);
-  bool Answer(const QString& call, QString& text, const QString& answer);
+  bool Obey(const QStringList& call);
+  bool Answer(const QStringList& call, QString& text, const QString& answer);
+  static QString Word(int value) { return QString::number(value); }
 
   FakeAnalyzerScript& script;
   FakeAnalyzerLog& log;

@@ -2,127 +2,85 @@
 // logged in `calls` with its arguments and answers from script.instrument.
 #include "tests/support/FakeAnalyzerLink.h"
 
-QString FakeAnalyzerLink::GetSerialNumber() { return script.instrument.serialNumber; }
+bool FakeAnalyzerLink::Obey(const QStringList& call) {
+  log.calls << call.join(QLatin1Char(' '));
+  return Step(call.first());
+}
 
-QString FakeAnalyzerLink::GetSystemID() { return script.instrument.systemId; }
-
-bool FakeAnalyzerLink::IsDeodar() { return script.instrument.deodar; }
-
-bool FakeAnalyzerLink::Answer(const QString& call, QString& text, const QString& answer) {
-  log.calls << call;
-  if (!Step(call.section(QLatin1Char(' '), 0, 0))) return false;
+bool FakeAnalyzerLink::Answer(const QStringList& call, QString& text, const QString& answer) {
+  if (!Obey(call)) return false;
   text = answer;
   return true;
 }
 
-bool FakeAnalyzerLink::Obey(const QString& call) {
-  log.calls << call;
-  return Step(call.section(QLatin1Char(' '), 0, 0));
-}
-
+using Call = QStringList;
+QString FakeAnalyzerLink::GetSerialNumber() { return script.instrument.serialNumber; }
+QString FakeAnalyzerLink::GetSystemID() { return script.instrument.systemId; }
+bool FakeAnalyzerLink::IsDeodar() { return script.instrument.deodar; }
 bool FakeAnalyzerLink::GetBatteryVoltage(QString& text, int remote) {
-  return Answer(QStringLiteral("GetBatteryVoltage %1").arg(remote), text, script.instrument.battery);
+  return Answer(Call{"GetBatteryVoltage", Word(remote)}, text, script.instrument.battery);
 }
-
 bool FakeAnalyzerLink::GetMemoryFree(QString& text, int remote) {
-  return Answer(QStringLiteral("GetMemoryFree %1").arg(remote), text, script.instrument.memoryFree);
+  return Answer(Call{"GetMemoryFree", Word(remote)}, text, script.instrument.memoryFree);
 }
-
 bool FakeAnalyzerLink::GetMemoryUsed(QString& text, int remote) {
-  return Answer(QStringLiteral("GetMemoryUsed %1").arg(remote), text, script.instrument.memoryUsed);
+  return Answer(Call{"GetMemoryUsed", Word(remote)}, text, script.instrument.memoryUsed);
 }
-
 bool FakeAnalyzerLink::GetDateAndTime(QString& date, QString& time, int remote) {
   time = script.instrument.time;
-  return Answer(QStringLiteral("GetDateAndTime %1").arg(remote), date, script.instrument.date);
+  return Answer(Call{"GetDateAndTime", Word(remote)}, date, script.instrument.date);
 }
-
 bool FakeAnalyzerLink::SetDateAndTime(const QString& text, int remote) {
-  return Obey(QStringLiteral("SetDateAndTime %1 %2").arg(remote).arg(text));
+  return Obey({"SetDateAndTime", Word(remote), text});
 }
-
 bool FakeAnalyzerLink::SetRunState(unsigned short state, int remote) {
-  return Obey(QStringLiteral("SetRunState %1 %2").arg(state).arg(remote));
+  return Obey({"SetRunState", Word(state), Word(remote)});
 }
-
-bool FakeAnalyzerLink::ResetData(unsigned short n, int remote) {
-  return Obey(QStringLiteral("ResetData %1 %2").arg(n).arg(remote));
-}
-
-bool FakeAnalyzerLink::StoreFile(int remote) { return Obey(QStringLiteral("StoreFile %1").arg(remote)); }
-
+bool FakeAnalyzerLink::ResetData(unsigned short n, int remote) { return Obey({"ResetData", Word(n), Word(remote)}); }
+bool FakeAnalyzerLink::StoreFile(int remote) { return Obey({"StoreFile", Word(remote)}); }
 bool FakeAnalyzerLink::GetBeeperSettings(int& bits, int remote) {
-  if (!Obey(QStringLiteral("GetBeeperSettings %1").arg(remote))) return false;
   bits = script.instrument.beeper;
-  return true;
+  return Obey({"GetBeeperSettings", Word(remote)});
 }
-
 bool FakeAnalyzerLink::SetBeeperSettings(int bits, int remote) {
-  if (!Obey(QStringLiteral("SetBeeperSettings %1 %2").arg(bits).arg(remote))) return false;
-  script.instrument.beeper = bits;
-  return true;
+  return Obey({"SetBeeperSettings", Word(bits), Word(remote)});
 }
-
 bool FakeAnalyzerLink::GetNote(QString& text, int remote) {
-  return Answer(QStringLiteral("GetNote %1").arg(remote), text, script.instrument.note);
+  return Answer(Call{"GetNote", Word(remote)}, text, script.instrument.note);
 }
-
-bool FakeAnalyzerLink::SetNote(const QString& text, int remote) {
-  if (!Obey(QStringLiteral("SetNote %1 %2").arg(remote).arg(text))) return false;
-  script.instrument.note = text;
-  return true;
-}
-
+bool FakeAnalyzerLink::SetNote(const QString& text, int remote) { return Obey({"SetNote", Word(remote), text}); }
 bool FakeAnalyzerLink::GetSetupInfo(SetupStruct& setups, int remote) {
-  if (!Obey(QStringLiteral("GetSetupInfo %1").arg(remote))) return false;
   setups = script.instrument.setups;
-  return true;
+  return Obey({"GetSetupInfo", Word(remote)});
 }
-
 bool FakeAnalyzerLink::RecallSetupConfiguration(int id, int remote) {
-  return Obey(QStringLiteral("RecallSetupConfiguration %1 %2").arg(id).arg(remote));
+  return Obey({"RecallSetupConfiguration", Word(id), Word(remote)});
 }
-
 bool FakeAnalyzerLink::StoreSetupConfiguration(int id, int remote) {
-  return Obey(QStringLiteral("StoreSetupConfiguration %1 %2").arg(id).arg(remote));
+  return Obey({"StoreSetupConfiguration", Word(id), Word(remote)});
 }
-
 bool FakeAnalyzerLink::SetBootConfiguration(int id, int remote) {
-  return Obey(QStringLiteral("SetBootConfiguration %1 %2").arg(id).arg(remote));
+  return Obey({"SetBootConfiguration", Word(id), Word(remote)});
 }
-
 bool FakeAnalyzerLink::SetSetupName(int id, const QString& name, int remote) {
-  return Obey(QStringLiteral("SetSetupName %1 %2 %3").arg(id).arg(remote).arg(name));
+  return Obey({"SetSetupName", Word(id), Word(remote), name});
 }
-
 talvinet::SetupFileResult FakeAnalyzerLink::SaveSetupFile(int id, const QString& path, int remote) {
-  log.calls << QStringLiteral("SaveSetupFile %1 %2 %3").arg(id).arg(remote).arg(path);
+  Obey({"SaveSetupFile", Word(id), Word(remote), path});
   return script.instrument.setupFileResult;
 }
-
 talvinet::SetupFileResult FakeAnalyzerLink::LoadSetupFile(int id, const QString& path, int remote) {
-  log.calls << QStringLiteral("LoadSetupFile %1 %2 %3").arg(id).arg(remote).arg(path);
+  Obey({"LoadSetupFile", Word(id), Word(remote), path});
   return script.instrument.setupFileResult;
 }
-
 bool FakeAnalyzerLink::GetMacroInfo(MacroStruct& macros, int remote) {
-  if (!Obey(QStringLiteral("GetMacroInfo %1").arg(remote))) return false;
   macros = script.instrument.macros;
-  return true;
+  return Obey({"GetMacroInfo", Word(remote)});
 }
-
-bool FakeAnalyzerLink::ExecuteMacro(int id, int remote) {
-  return Obey(QStringLiteral("ExecuteMacro %1 %2").arg(id).arg(remote));
-}
-
-bool FakeAnalyzerLink::AbortMacro(int remote) { return Obey(QStringLiteral("AbortMacro %1").arg(remote)); }
-
+bool FakeAnalyzerLink::ExecuteMacro(int id, int remote) { return Obey({"ExecuteMacro", Word(id), Word(remote)}); }
+bool FakeAnalyzerLink::AbortMacro(int remote) { return Obey({"AbortMacro", Word(remote)}); }
 bool FakeAnalyzerLink::ScheduleMacro(int id, int day, int hour, int minute, int second, int remote) {
-  return Obey(QStringLiteral("ScheduleMacro %1 %2 %3 %4 %5 %6").arg(id).arg(day).arg(hour).arg(minute).arg(second).arg(remote));
+  return Obey({"ScheduleMacro", Word(id), Word(day), Word(hour), Word(minute), Word(second), Word(remote)});
 }
-
-bool FakeAnalyzerLink::CancelScheduledMacro(int remote) {
-  return Obey(QStringLiteral("CancelScheduledMacro %1").arg(remote));
-}
-
+bool FakeAnalyzerLink::CancelScheduledMacro(int remote) { return Obey({"CancelScheduledMacro", Word(remote)}); }
 int FakeAnalyzerLink::GetErrno() { return script.instrument.errorNumber; }
