@@ -47,28 +47,6 @@ class CMgrMacrosDlgTest : public QObject {
     QCOMPARE(rows, (QStringList{"Macro 1|", "Macro 2|05 Apr 26  12:30:00", "Macro 4|"}));
   }
 
-  void selectionSetsTheButtons_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("recording");
-    QTest::addColumn<QString>("enabled");
-    QTest::newRow("another runs") << 1 << int(talvinet::kNoMacro) << "schedule";
-    QTest::newRow("the running one") << 2 << int(talvinet::kNoMacro) << "abort schedule";
-    QTest::newRow("one is being recorded") << 2 << 1 << "";
-  }
-  void selectionSetsTheButtons() {
-    QFETCH(int, row);
-    QFETCH(int, recording);
-    script.instrument.macros.recording = static_cast<std::uint8_t>(recording);
-    FakeAnalyzerLink link(script, log);
-    CMgrMacrosDlg page(link);
-    Open(page);
-    List(page)->topLevelItem(row)->setSelected(true);
-    QStringList enabled;
-    for (const char* name : {"execute", "abort", "schedule"})
-      if (Button(page, (std::string(name) + "Button").c_str())->isEnabled()) enabled << QLatin1String(name);
-    QTEST(enabled.join(QLatin1Char(' ')), "enabled");
-  }
-
   void executeRefusalsShowTheirTexts_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
