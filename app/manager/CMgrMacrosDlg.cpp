@@ -1,11 +1,7 @@
 #include "manager/CMgrMacrosDlg.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
@@ -45,38 +41,21 @@ QString ScheduleText(const MacroStruct& macros, const QDate& today) {
 }
 
 CMgrMacrosDlg::CMgrMacrosDlg(AnalyzerLink& analyzer, QWidget* parent)
-    : PropertyPage(parent), link(analyzer), list(new QTreeWidget(this)) {
+    : StateListPage(QStringLiteral("macroList"), {QStringLiteral("Macro"), QStringLiteral("Schedule")},
+                    {kMacroColumnWidth, kScheduleColumnWidth}, QSize(ManagerImage::kMacroSize, ManagerImage::kMacroSize),
+                    parent),
+      link(analyzer) {
   setObjectName(QStringLiteral("macrosPage"));
-  list->setObjectName(QStringLiteral("macroList"));
-  list->setColumnCount(2);
-  list->setHeaderLabels({QStringLiteral("Macro"), QStringLiteral("Schedule")});
-  list->setColumnWidth(0, kMacroColumnWidth);
-  list->setColumnWidth(1, kScheduleColumnWidth);
-  list->setRootIsDecorated(false);
-  list->setIconSize(QSize(ManagerImage::kMacroSize, ManagerImage::kMacroSize));
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->header()->setSectionsClickable(false);
-  connect(list, &QTreeWidget::itemSelectionChanged, this, &CMgrMacrosDlg::OnSelectionChanged);
-
-  execute = AddButton(QStringLiteral("Execute"), QStringLiteral("executeButton"), &CMgrMacrosDlg::OnExecute);
-  abort = AddButton(QStringLiteral("Abort"), QStringLiteral("abortButton"), &CMgrMacrosDlg::OnAbort);
-  schedule = AddButton(QStringLiteral("Schedule"), QStringLiteral("scheduleButton"), &CMgrMacrosDlg::OnSchedule);
-  QPushButton* refresh = AddButton(QStringLiteral("Refresh"), QStringLiteral("refreshButton"), &CMgrMacrosDlg::Refresh);
-
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* button : {execute, abort, schedule, refresh}) buttons->addWidget(button);
-  buttons->addStretch();
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(list, 1);
-  layout->addLayout(buttons);
+  execute = AddButton(QStringLiteral("Execute"), QStringLiteral("executeButton"));
+  abort = AddButton(QStringLiteral("Abort"), QStringLiteral("abortButton"));
+  schedule = AddButton(QStringLiteral("Schedule"), QStringLiteral("scheduleButton"));
+  QPushButton* refresh = AddButton(QStringLiteral("Refresh"), QStringLiteral("refreshButton"));
+  connect(execute, &QPushButton::clicked, this, &CMgrMacrosDlg::OnExecute);
+  connect(abort, &QPushButton::clicked, this, &CMgrMacrosDlg::OnAbort);
+  connect(schedule, &QPushButton::clicked, this, &CMgrMacrosDlg::OnSchedule);
+  connect(refresh, &QPushButton::clicked, this, &CMgrMacrosDlg::Refresh);
+  LayOutButtons({execute, abort, schedule, refresh});
   ShowButtons({});
-}
-
-QPushButton* CMgrMacrosDlg::AddButton(const QString& label, const QString& name, void (CMgrMacrosDlg::*action)()) {
-  auto* button = new QPushButton(label, this);
-  button->setObjectName(name);
-  connect(button, &QPushButton::clicked, this, action);
-  return button;
 }
 
 void CMgrMacrosDlg::ShowButtons(const MacroButtonStates& states) {
@@ -97,19 +76,15 @@ void CMgrMacrosDlg::Refresh() {
   }
   for (int macro = talvinet::kMacroCount - 1; macro >= 0; --macro) {
     if (macros.macroState[macro] == 0) continue;
-    auto* item = new QTreeWidgetItem;
-    item->setText(0, QStringLiteral("Macro %1").arg(macro));
-    item->setIcon(0, ManagerImage::MacroImage(MacroImageFor(macro, macros)));
-    item->setData(0, Qt::UserRole, macro);
+    QTreeWidgetItem* item =
+        NewItem(QStringLiteral("Macro %1").arg(macro), ManagerImage::MacroImage(MacroImageFor(macro, macros)), macro);
     if (macro == macros.scheduledMacro) item->setText(1, ScheduleText(macros, computerClock().date()));
     list->insertTopLevelItem(0, item);
   }
 }
 
 void CMgrMacrosDlg::OnSelectionChanged() {
-  const QList<QTreeWidgetItem*> chosen = list->selectedItems();
-  selectedMacro =
-      chosen.isEmpty() ? kNoMacroSelected : static_cast<std::uint8_t>(chosen.first()->data(0, Qt::UserRole).toInt());
+  selectedMacro = static_cast<std::uint8_t>(SelectedNumber(kNoMacroSelected));
   ShowButtons(MacroButtonsFor(selectedMacro, macros));
 }
 

@@ -5,12 +5,10 @@
 #include <QDateTime>
 #include <functional>
 
-#include "common/PropertySheet.h"
+#include "manager/StateListPage.h"
 #include "talvinet/Talvinet.h"
 
 class AnalyzerLink;
-class QPushButton;
-class QTreeWidget;
 
 struct MacroButtonStates {
   bool execute = false;
@@ -29,7 +27,7 @@ MacroButtonStates MacroButtonsFor(std::uint8_t selected, const MacroStruct& macr
 // "%d %b %y  %H:%M:%S".
 QString ScheduleText(const MacroStruct& macros, const QDate& today);
 
-class CMgrMacrosDlg : public PropertyPage {
+class CMgrMacrosDlg : public StateListPage {
   Q_OBJECT
 
  public:
@@ -41,8 +39,7 @@ class CMgrMacrosDlg : public PropertyPage {
   void SetClock(std::function<QDateTime()> now) { computerClock = std::move(now); }
 
  private:
-  QPushButton* AddButton(const QString& label, const QString& name, void (CMgrMacrosDlg::*action)());
-  void OnSelectionChanged();
+  void OnSelectionChanged() override;
   void ShowButtons(const MacroButtonStates& states);
   void OnExecute();
   void OnAbort();
@@ -52,7 +49,6 @@ class CMgrMacrosDlg : public PropertyPage {
   std::function<QDateTime()> computerClock = [] { return QDateTime::currentDateTime(); };
   MacroStruct macros{};
   std::uint8_t selectedMacro = kNoMacroSelected;
-  QTreeWidget* list;
   QPushButton* execute;
   QPushButton* abort;
   QPushButton* schedule;

@@ -1,9 +1,5 @@
 #include "manager/CMgrSetupsDlg.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 #include <cstring>
 
 #include "common/StringTable.h"
@@ -32,40 +28,25 @@ SetupButtonStates SetupButtonsFor(std::uint8_t selected, bool inUse) {
 }
 
 CMgrSetupsDlg::CMgrSetupsDlg(AnalyzerLink& analyzer, QWidget* parent)
-    : PropertyPage(parent), link(analyzer), list(new QTreeWidget(this)) {
+    : StateListPage(QStringLiteral("setupList"), {QStringLiteral("Setup Name"), QStringLiteral("Boot")},
+                    {kNameColumnWidth, kBootColumnWidth}, QSize(ManagerImage::kSetupWidth, ManagerImage::kSetupHeight),
+                    parent),
+      link(analyzer) {
   setObjectName(QStringLiteral("setupsPage"));
-  list->setObjectName(QStringLiteral("setupList"));
-  list->setColumnCount(2);
-  list->setHeaderLabels({QStringLiteral("Setup Name"), QStringLiteral("Boot")});
-  list->setColumnWidth(0, kNameColumnWidth);
-  list->setColumnWidth(1, kBootColumnWidth);
-  list->setRootIsDecorated(false);
-  list->setIconSize(QSize(ManagerImage::kSetupWidth, ManagerImage::kSetupHeight));
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->header()->setSectionsClickable(false);
-  connect(list, &QTreeWidget::itemSelectionChanged, this, &CMgrSetupsDlg::OnSelectionChanged);
-
-  editName = AddButton(QStringLiteral("Edit Name"), QStringLiteral("editNameButton"), &CMgrSetupsDlg::OnEditName);
-  store = AddButton(QStringLiteral("Store"), QStringLiteral("storeButton"), &CMgrSetupsDlg::OnStore);
-  activate = AddButton(QStringLiteral("Activate"), QStringLiteral("activateButton"), &CMgrSetupsDlg::OnActivate);
-  setBoot = AddButton(QStringLiteral("Set Boot"), QStringLiteral("setBootButton"), &CMgrSetupsDlg::OnSetBoot);
-  loadFile = AddButton(QStringLiteral("Load File"), QStringLiteral("loadFileButton"), &CMgrSetupsDlg::OnLoadFile);
-  saveFile = AddButton(QStringLiteral("Save File"), QStringLiteral("saveFileButton"), &CMgrSetupsDlg::OnSaveFile);
-
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* button : {editName, store, activate, setBoot, loadFile, saveFile}) buttons->addWidget(button);
-  buttons->addStretch();
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(list, 1);
-  layout->addLayout(buttons);
+  editName = AddButton(QStringLiteral("Edit Name"), QStringLiteral("editNameButton"));
+  store = AddButton(QStringLiteral("Store"), QStringLiteral("storeButton"));
+  activate = AddButton(QStringLiteral("Activate"), QStringLiteral("activateButton"));
+  setBoot = AddButton(QStringLiteral("Set Boot"), QStringLiteral("setBootButton"));
+  loadFile = AddButton(QStringLiteral("Load File"), QStringLiteral("loadFileButton"));
+  saveFile = AddButton(QStringLiteral("Save File"), QStringLiteral("saveFileButton"));
+  connect(editName, &QPushButton::clicked, this, &CMgrSetupsDlg::OnEditName);
+  connect(store, &QPushButton::clicked, this, &CMgrSetupsDlg::OnStore);
+  connect(activate, &QPushButton::clicked, this, &CMgrSetupsDlg::OnActivate);
+  connect(setBoot, &QPushButton::clicked, this, &CMgrSetupsDlg::OnSetBoot);
+  connect(loadFile, &QPushButton::clicked, this, &CMgrSetupsDlg::OnLoadFile);
+  connect(saveFile, &QPushButton::clicked, this, &CMgrSetupsDlg::OnSaveFile);
+  LayOutButtons({editName, store, activate, setBoot, loadFile, saveFile});
   ShowButtons({});
-}
-
-QPushButton* CMgrSetupsDlg::AddButton(const QString& label, const QString& name, void (CMgrSetupsDlg::*action)()) {
-  auto* button = new QPushButton(label, this);
-  button->setObjectName(name);
-  connect(button, &QPushButton::clicked, this, action);
-  return button;
 }
 
 void CMgrSetupsDlg::ShowButtons(const SetupButtonStates& states) {
@@ -96,17 +77,16 @@ void CMgrSetupsDlg::Refresh() {
     return;
   }
   for (int setup = 0; setup < talvinet::kSetupCount; ++setup) {
-    auto* item = new QTreeWidgetItem(list);
-    item->setText(0, SetupName(setup));
-    item->setIcon(0, ManagerImage::SetupImage(InUse(setup) ? ManagerImage::kSetupInUse : ManagerImage::kSetupUnused));
-    item->setData(0, Qt::UserRole, setup);
+    QTreeWidgetItem* item = NewItem(
+        SetupName(setup), ManagerImage::SetupImage(InUse(setup) ? ManagerImage::kSetupInUse : ManagerImage::kSetupUnused),
+        setup);
     if (setups.setupBoot[setup] != 0) item->setText(1, QStringLiteral("Boot Configuration"));
+    list->addTopLevelItem(item);
   }
 }
 
 void CMgrSetupsDlg::OnSelectionChanged() {
-  const QList<QTreeWidgetItem*> chosen = list->selectedItems();
-  selectedSetup = chosen.isEmpty() ? kNoSetup : static_cast<std::uint8_t>(chosen.first()->data(0, Qt::UserRole).toInt());
+  selectedSetup = static_cast<std::uint8_t>(SelectedNumber(kNoSetup));
   ShowButtons(SetupButtonsFor(selectedSetup, selectedSetup != kNoSetup && InUse(selectedSetup)));
 }
 

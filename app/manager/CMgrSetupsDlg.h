@@ -4,11 +4,10 @@
 
 #include <QPushButton>
 
-#include "common/PropertySheet.h"
+#include "manager/StateListPage.h"
 #include "talvinet/Talvinet.h"
 
 class AnalyzerLink;
-class QTreeWidget;
 
 // Which of the page's buttons a selection allows.
 struct SetupButtonStates {
@@ -28,7 +27,7 @@ inline constexpr std::uint8_t kNoSetup = 255;
 // one in use can be activated, made the boot setup or saved.
 SetupButtonStates SetupButtonsFor(std::uint8_t selected, bool inUse);
 
-class CMgrSetupsDlg : public PropertyPage {
+class CMgrSetupsDlg : public StateListPage {
   Q_OBJECT
 
  public:
@@ -40,8 +39,7 @@ class CMgrSetupsDlg : public PropertyPage {
   void Refresh();
 
  private:
-  QPushButton* AddButton(const QString& label, const QString& name, void (CMgrSetupsDlg::*action)());
-  void OnSelectionChanged();
+  void OnSelectionChanged() override;
   void ShowButtons(const SetupButtonStates& states);
   void ClearSelection();
   void Report(bool succeeded, int done, int failed);
@@ -57,7 +55,6 @@ class CMgrSetupsDlg : public PropertyPage {
   AnalyzerLink& link;
   SetupStruct setups{};
   std::uint8_t selectedSetup = kNoSetup;
-  QTreeWidget* list;
   QPushButton* editName;
   QPushButton* store;
   QPushButton* activate;
