@@ -60,6 +60,28 @@ const QHash<int, const char*>& Table() {
       {cmd::kSendCommand, "Send command\nSend Command to Instrument"},
       {cmd::kCreate, "Create new file\nCreate File"},
       {cmd::kDelete, "Delete file\nDelete"},
+      // Instrument Manager
+      {kBytesSuffix, " bytes"},
+      {kVoltsSuffix, " volts"},
+      {kSynchronizeFailed, "Couldn't synchronize the time."},
+      {kNotAvailable, "N/A"},
+      {kSetupsUnreadable, "Couldn't read the setup configurations."},
+      {kSetupActivated, "The setup was successfully activated."},
+      {kSetupNotActivated, "The selected setup configuration couldn't be activated."},
+      {kBootNotSet, "Couldn't set the boot configuration."},
+      {kSetupStored, "The setup configuration was successfully stored."},
+      {kSetupNotStored, "Couldn't store this setup configuration."},
+      {kSetupNotRenamed, "Couldn't rename this setup configuration."},
+      {kSetupDownloaded, "The setup information was successfully downloaded."},
+      {kSetupNotDownloaded, "Couldn't download the setup information to the file."},
+      {kSetupFileIncompatible, "The setup file is incompatible with your analyzer."},
+      {kSetupFileUploaded, "The setup file was successfully uploaded."},
+      {kSetupFileNotUploaded, "Couldn't upload the setup file to the analyzer."},
+      {kMacrosUnreadable, "Couldn't get any macro information."},
+      {kMacroNotExecuted, "The macro could not be executed."},
+      {kMacroNotAborted, "The macro could not be aborted."},
+      {kMacroNotScheduled, "The macro couldn't be scheduled."},
+      {kMacroScheduleNotCanceled, "The schedule for this macro could not be canceled."},
   };
   return table;
 }

@@ -48,6 +48,30 @@ inline constexpr int kDocumentTemplate = 120;
 // The idle text of the status bar.
 inline constexpr int kIdleStatus = 57345;
 
+// Instrument Manager: the status page's texts, then the other pages'
+// messages (our own ids, above the analyzer messages).
+inline constexpr int kBytesSuffix = 61449;
+inline constexpr int kVoltsSuffix = 61450;
+inline constexpr int kSynchronizeFailed = 61451;
+inline constexpr int kNotAvailable = 61524;
+inline constexpr int kSetupsUnreadable = 61800;
+inline constexpr int kSetupActivated = 61801;
+inline constexpr int kSetupNotActivated = 61802;
+inline constexpr int kBootNotSet = 61803;
+inline constexpr int kSetupStored = 61804;
+inline constexpr int kSetupNotStored = 61805;
+inline constexpr int kSetupNotRenamed = 61806;
+inline constexpr int kSetupDownloaded = 61807;
+inline constexpr int kSetupNotDownloaded = 61808;
+inline constexpr int kSetupFileIncompatible = 61809;
+inline constexpr int kSetupFileUploaded = 61810;
+inline constexpr int kSetupFileNotUploaded = 61811;
+inline constexpr int kMacrosUnreadable = 61812;
+inline constexpr int kMacroNotExecuted = 61813;
+inline constexpr int kMacroNotAborted = 61814;
+inline constexpr int kMacroNotScheduled = 61815;
+inline constexpr int kMacroScheduleNotCanceled = 61816;
+
 // The text of `id`, or an empty string for an id the table does not hold.
 QString LoadString(int id);
 

@@ -11,3 +11,11 @@ class WaitCursor {
   WaitCursor(const WaitCursor&) = delete;
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+// Runs `call` under the wait cursor and hands back its result, so that a
+// message about that result shows the ordinary cursor.
+template <typename Call>
+auto WhileWaiting(Call call) {
+  WaitCursor wait;
+  return call();
+}

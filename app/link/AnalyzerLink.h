@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "talvinet/SetupFile.h"
 #include "talvinet/Talvinet.h"
 
 struct SerialLinkRequest {
@@ -90,6 +91,37 @@ class AnalyzerLink {
   // denied; add yourself to the group ..."), after a failed OpenConnection;
   // empty when it opened or the reason is unknown.
   virtual QString GetOpenFailure() const = 0;
+  // --- Instrument Manager: identity, condition, control, setups, macros ---
+  // `remote` 1 lets each call switch remote mode around itself.
+  virtual QString GetSerialNumber() = 0;
+  virtual QString GetSystemID() = 0;
+  virtual bool GetBatteryVoltage(QString& text, int remote) = 0;
+  virtual bool GetMemoryFree(QString& text, int remote) = 0;
+  virtual bool GetMemoryUsed(QString& text, int remote) = 0;
+  virtual bool GetDateAndTime(QString& date, QString& time, int remote) = 0;
+  // `text` as "dd/mm/yy HH:MM:SS".
+  virtual bool SetDateAndTime(const QString& text, int remote) = 0;
+  virtual bool SetRunState(unsigned short state, int remote) = 0;
+  virtual bool ResetData(unsigned short n, int remote) = 0;
+  virtual bool StoreFile(int remote) = 0;
+  virtual bool GetBeeperSettings(int& bits, int remote) = 0;
+  virtual bool SetBeeperSettings(int bits, int remote) = 0;
+  virtual bool GetNote(QString& text, int remote) = 0;
+  virtual bool SetNote(const QString& text, int remote) = 0;
+  virtual bool GetSetupInfo(SetupStruct& setups, int remote) = 0;
+  virtual bool RecallSetupConfiguration(int id, int remote) = 0;
+  virtual bool StoreSetupConfiguration(int id, int remote) = 0;
+  virtual bool SetBootConfiguration(int id, int remote) = 0;
+  virtual bool SetSetupName(int id, const QString& name, int remote) = 0;
+  virtual talvinet::SetupFileResult SaveSetupFile(int id, const QString& path, int remote) = 0;
+  virtual talvinet::SetupFileResult LoadSetupFile(int id, const QString& path, int remote) = 0;
+  virtual bool GetMacroInfo(MacroStruct& macros, int remote) = 0;
+  virtual bool ExecuteMacro(int id, int remote) = 0;
+  virtual bool AbortMacro(int remote) = 0;
+  virtual bool ScheduleMacro(int id, int day, int hour, int minute, int second, int remote) = 0;
+  virtual bool CancelScheduledMacro(int remote) = 0;
+  // The status number of the last call: transport status or macro refusal.
+  virtual int GetErrno() = 0;
 };
 
 // The protocol object the program runs with.

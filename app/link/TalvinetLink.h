@@ -42,6 +42,34 @@ class TalvinetLink final : public AnalyzerLink {
   bool LastCaptureComplete() override;
   // Why the device could not be opened.
   QString GetOpenFailure() const override;
+  // --- Instrument Manager ---
+  QString GetSerialNumber() override;
+  QString GetSystemID() override;
+  bool GetBatteryVoltage(QString& text, int remote) override;
+  bool GetMemoryFree(QString& text, int remote) override;
+  bool GetMemoryUsed(QString& text, int remote) override;
+  bool GetDateAndTime(QString& date, QString& time, int remote) override;
+  bool SetDateAndTime(const QString& text, int remote) override;
+  bool SetRunState(unsigned short state, int remote) override;
+  bool ResetData(unsigned short n, int remote) override;
+  bool StoreFile(int remote) override;
+  bool GetBeeperSettings(int& bits, int remote) override;
+  bool SetBeeperSettings(int bits, int remote) override;
+  bool GetNote(QString& text, int remote) override;
+  bool SetNote(const QString& text, int remote) override;
+  bool GetSetupInfo(SetupStruct& setups, int remote) override;
+  bool RecallSetupConfiguration(int id, int remote) override;
+  bool StoreSetupConfiguration(int id, int remote) override;
+  bool SetBootConfiguration(int id, int remote) override;
+  bool SetSetupName(int id, const QString& name, int remote) override;
+  talvinet::SetupFileResult SaveSetupFile(int id, const QString& path, int remote) override;
+  talvinet::SetupFileResult LoadSetupFile(int id, const QString& path, int remote) override;
+  bool GetMacroInfo(MacroStruct& macros, int remote) override;
+  bool ExecuteMacro(int id, int remote) override;
+  bool AbortMacro(int remote) override;
+  bool ScheduleMacro(int id, int day, int hour, int minute, int second, int remote) override;
+  bool CancelScheduledMacro(int remote) override;
+  int GetErrno() override;
 
   Talvinet& Protocol() { return m_comm; }
 

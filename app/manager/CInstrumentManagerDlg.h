@@ -4,9 +4,11 @@
 
 #include "common/PropertySheet.h"
 
+class AnalyzerLink;
+
 class CInstrumentManagerDlg : public PropertySheet {
   Q_OBJECT
 
  public:
-  explicit CInstrumentManagerDlg(QWidget* parent = nullptr);
+  explicit CInstrumentManagerDlg(AnalyzerLink& link, QWidget* parent = nullptr);
 };

@@ -275,7 +275,7 @@ void CMainFrame::ShowAnalyzerRoot() { tree->ShowAnalyzerRoot(); }
 void CMainFrame::HideAnalyzerRoot() { tree->HideAnalyzerRoot(); }
 
 void CMainFrame::OpenInstrumentManager() {
-  CInstrumentManagerDlg sheet(this);
+  CInstrumentManagerDlg sheet(*app.m_comm, this);
   sheet.exec();
 }
 

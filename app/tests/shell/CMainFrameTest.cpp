@@ -128,7 +128,7 @@ class CMainFrameTest : public QObject, private RunningApp {
     QString caption;
     OnNextModal([&](QDialog* sheet) {
       caption = sheet->windowTitle();
-      for (QPushButton* button : sheet->findChildren<QPushButton*>())
+      for (QPushButton* button : sheet->findChild<QWidget*>(QStringLiteral("sheetButtons"))->findChildren<QPushButton*>())
         if (button->isVisible()) shown << button->text();
       sheet->accept();
     });

@@ -15,7 +15,11 @@
 #include "connect/CConnectDlg.h"
 #include "fileops/CCreateFileDlg.h"
 #include "fileops/CDownloadProgressDlg.h"
+#include "link/TalvinetLink.h"
+#include "manager/CEditSetupNameDlg.h"
 #include "manager/CInstrumentManagerDlg.h"
+#include "manager/CMacroSchedulerDlg.h"
+#include "manager/CStatusDlg.h"
 #include "manager/CSendCommandDlg.h"
 #include "panel/CVirtualRtaDlg.h"
 #include "panel/CVirtualRtaOptionsDlg.h"
@@ -28,6 +32,7 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
+#include "simanalyzer/PtyAnalyzer.h"
 #include "tests/support/AppTestEnvironment.h"
 #include "tests/support/FakeAnalyzerLink.h"
 #include "tests/support/TreeTestData.h"
@@ -133,6 +138,42 @@ class RenderWindowsTest : public QObject {
     app.ExitInstance();
   }
 
+  // The Instrument Manager's pages as the virtual analyzer fills them, and
+  // the two dialogs they open.
+  void renderManagerPages() {
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
+      simanalyzer::InstrumentSettings& settings = virtualAnalyzer.State().settings;
+      settings.note = "North fence, 20 m from the road";
+      settings.beeper = 5;
+      settings.batteryVolts = "6.45";
+      settings.macros.state = {1, 1, 0, 1, 1, 0, 0, 1, 0, 0};
+      settings.macros.running = 3;
+      settings.macros.schedule = simanalyzer::MacroSchedule{7, 18, 6, 30, 0};
+    });
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    TalvinetLink link;
+    SerialLinkRequest request;
+    request.deviceFile = QString::fromStdString(analyzer.DevicePath());
+    QVERIFY(link.OpenConnection(request) && link.InitHardwareInfo());
+
+    CInstrumentManagerDlg manager(link);
+    manager.findChild<CStatusDlg*>()->RefreshClocks();
+    const QString pages[] = {QStringLiteral("Status"), QStringLiteral("Control"), QStringLiteral("Setups"),
+                             QStringLiteral("Macros")};
+    for (int page = 0; page < manager.Tabs()->count(); ++page) {
+      manager.Tabs()->setCurrentIndex(page);
+      Render(manager, QStringLiteral("InstrumentManager") + pages[page] + QStringLiteral("Page"));
+    }
+    CEditSetupNameDlg rename(QStringLiteral("OCTAVE"));
+    Render(rename, QStringLiteral("EditSetupNameDialog"));
+    CMacroSchedulerDlg scheduler(QDateTime(QDate(2026, 4, 15), QTime(18, 30, 0)));
+    Render(scheduler, QStringLiteral("MacroSchedulerDialog"));
+    link.CloseConnection();
+    analyzer.Stop();
+  }
+
  private:
   // The frame at its rendering size with `folder` as the one drive, expanded down to `fileName`'s records.
   static QTreeWidgetItem* ExpandFileInTree(CMainFrame& frame, const QString& folder, const QString& fileName) {
@@ -196,7 +237,7 @@ class RenderWindowsTest : public QObject {
     Render(send, QStringLiteral("SendCommandDialog"));
     CAboutDlg about(&frame);
     Render(about, QStringLiteral("AboutDialog"));
-    CInstrumentManagerDlg manager(&frame);
+    CInstrumentManagerDlg manager(*app.m_comm, &frame);
     Render(manager, QStringLiteral("InstrumentManager"));
     CPropSheetDataProfiles profiles(app.m_profiles, &frame);
     Render(profiles, QStringLiteral("DataProfilesManagerPage"));

@@ -19,6 +19,22 @@ struct FakeMemoryFile {
   std::vector<FakeMemoryRecord> records;
 };
 
+// What the Instrument Manager's pages read from the analyzer. A call fails
+// when it is the script's failing step.
+struct FakeInstrument {
+  QString serialNumber, systemId, note;
+  QString battery = QStringLiteral("7.20");
+  QString memoryFree = QStringLiteral("2031616");
+  QString memoryUsed = QStringLiteral("65536");
+  QString date = QStringLiteral("07 MAR 26");
+  QString time = QStringLiteral("14:05:00");
+  int beeper = 1;
+  SetupStruct setups{};
+  MacroStruct macros{};
+  int errorNumber = 0;
+  talvinet::SetupFileResult setupFileResult = talvinet::SetupFileResult::kDone;
+};
+
 struct FakeAnalyzerScript {
   bool openSucceeds = true;
   bool closeSucceeds = true;
@@ -44,6 +60,8 @@ struct FakeAnalyzerScript {
   bool captureComplete = true;
   // Why the device could not be opened.
   QString openFailure;
+  // Instrument Manager
+  FakeInstrument instrument;
 };
 
 struct FakeAnalyzerLog {
@@ -108,11 +126,46 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool GetDisplayData(unsigned short kind, unsigned char* screen, int remote) override;
   bool LastCaptureComplete() override { return script.captureComplete; }
 
+  // --- Instrument Manager ---
+  QString GetSerialNumber() override;
+  QString GetSystemID() override;
+  bool GetBatteryVoltage(QString& text, int remote) override;
+  bool GetMemoryFree(QString& text, int remote) override;
+  bool GetMemoryUsed(QString& text, int remote) override;
+  bool GetDateAndTime(QString& date, QString& time, int remote) override;
+  bool SetDateAndTime(const QString& text, int remote) override;
+  bool SetRunState(unsigned short state, int remote) override;
+  bool ResetData(unsigned short n, int remote) override;
+  bool StoreFile(int remote) override;
+  bool GetBeeperSettings(int& bits, int remote) override;
+  bool SetBeeperSettings(int bits, int remote) override;
+  bool GetNote(QString& text, int remote) override;
+  bool SetNote(const QString& text, int remote) override;
+  bool GetSetupInfo(SetupStruct& setups, int remote) override;
+  bool RecallSetupConfiguration(int id, int remote) override;
+  bool StoreSetupConfiguration(int id, int remote) override;
+  bool SetBootConfiguration(int id, int remote) override;
+  bool SetSetupName(int id, const QString& name, int remote) override;
+  talvinet::SetupFileResult SaveSetupFile(int id, const QString& path, int remote) override;
+  talvinet::SetupFileResult LoadSetupFile(int id, const QString& path, int remote) override;
+  bool GetMacroInfo(MacroStruct& macros, int remote) override;
+  bool ExecuteMacro(int id, int remote) override;
+  bool AbortMacro(int remote) override;
+  bool ScheduleMacro(int id, int day, int hour, int minute, int second, int remote) override;
+  bool CancelScheduledMacro(int remote) override;
+  int GetErrno() override;
+
  private:
   // Logs `step`; false when the script makes it fail.
   bool Step(const QString& step);
   const FakeMemoryFile* CurrentFile() const;
   const FakeMemoryRecord* FindRecord(int type, int number) const;
+
+  // Instrument Manager: logs `call` and fails when its first word is the
+  // failing step; Answer also hands `answer` to `text` on success.
+  bool Obey(const QStringList& call);
+  bool Answer(const QStringList& call, QString& text, const QString& answer);
+  static QString Word(int value) { return QString::number(value); }
 
   FakeAnalyzerScript& script;
   FakeAnalyzerLog& log;
