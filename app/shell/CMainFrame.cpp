@@ -231,9 +231,7 @@ void CMainFrame::OnCommand(int id) {
       MoveFocusBetweenPanes(false);
       break;
     default:
-      // Commands whose windows belong to later work (virtual panel, audio)
-      // and the document commands of a document that holds no data do
-      // nothing here.
+      // The document commands of a document that holds no data do nothing.
       break;
   }
   UpdateCommandUI();
