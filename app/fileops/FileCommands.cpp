@@ -49,8 +49,11 @@ void RunDelete(QWidget* parent, AnalyzerLink& link, int kind, const QString& tar
 }
 
 QString CopyFailureMessage(AnalyzerLink& link, const QString& source, const QString& destination) {
+  // The analyzer pads names to eight characters; the message quotes the name alone.
+  QString name = source;
+  while (name.endsWith(QLatin1Char(' '))) name.chop(1);
   QString step = QString::fromLocal8Bit(talvinet::DownloadFailureText(
-      link.GetDownloadFailure(), source.toStdString(), QFile::encodeName(destination).toStdString()));
+      link.GetDownloadFailure(), name.toStdString(), QFile::encodeName(destination).toStdString()));
   if (!step.isEmpty()) step[0] = step[0].toUpper();
   return strings::LoadString(strings::kCopyFailed) + QLatin1Char('\n') + step + QLatin1Char('.');
 }

@@ -18,6 +18,7 @@
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
+#include "fileops/FileCommands.h"
 #include "link/AnalyzerLink.h"
 #include "profiles/CPropSheetDataProfiles.h"
 #include "profiles/DataProfileList.h"
@@ -266,18 +267,26 @@ void CTranslateFileDlg::OnTranslate() {
     return;
   }
   bool translated = false;
+  QString copyFailure;
   {
     WaitCursor wait;
     if (inputKind == FileTreeItemKind::kMemoryFile) {
       // The copy lives in a private folder that goes, with it, in every case.
       QTemporaryDir folder;
       const QString copy = folder.filePath(QStringLiteral("VerdalTempOut.xxx"));
-      if (!folder.isValid() || !link.CopyFileToHardDrive(inputEdit->text(), copy, 1, {})) return;
-      translated = Translate(copy, outputPath);
+      if (!folder.isValid())
+        copyFailure = strings::LoadString(strings::kCopyFailed) + QLatin1Char('\n') + folder.errorString();
+      else if (link.CopyFileToHardDrive(inputEdit->text(), copy, 1, {}))
+        translated = Translate(copy, outputPath);
+      else
+        copyFailure = fileops::CopyFailureMessage(link, inputEdit->text(), copy);
     } else {
       translated = Translate(inputEdit->text(), outputPath);
     }
   }
+  // A copy that failed says which step of the download went wrong, so that
+  // the user knows no translation was made.
+  if (!copyFailure.isEmpty()) prompts::Show(this, copyFailure, prompts::Icon::Warning);
   if (!translated) return;
   prompts::ShowMessage(this, strings::kFinishedTranslating, prompts::Icon::Information);
   if (autoLaunch->isChecked() && !LaunchViewer(viewerEdit->text(), outputPath))

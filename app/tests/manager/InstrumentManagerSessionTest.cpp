@@ -16,6 +16,7 @@
 #include "simanalyzer/PtyAnalyzer.h"
 #include "tests/support/AppTestEnvironment.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/SimulatorConnect.h"
 
 namespace {
 
@@ -23,10 +24,7 @@ namespace {
 bool Connect(simanalyzer::PtyAnalyzer& analyzer, TalvinetLink& link) {
   std::string problem;
   if (!analyzer.Start(problem)) return false;
-  SerialLinkRequest request;
-  request.port = 2;
-  request.deviceFile = QString::fromStdString(analyzer.DevicePath());
-  return link.OpenConnection(request) && link.InitHardwareInfo();
+  return OpenSimulatorLink(link, analyzer.DevicePath());
 }
 
 QPushButton* Button(QWidget& page, const char* name) { return page.findChild<QPushButton*>(QLatin1String(name)); }

@@ -7,6 +7,7 @@
 
 #include "browser/CFileTree.h"
 #include "commands/CommandIds.h"
+#include "link/AnalyzerLink.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
 #include "tests/support/ModalDriver.h"
@@ -34,4 +35,11 @@ CFileTree* StartConnected(CVerdalonApp& app, const std::string& device) {
   if (!tree->AnalyzerRoot()) return nullptr;
   treetest::Expand(tree->AnalyzerRoot());
   return tree;
+}
+
+bool OpenSimulatorLink(AnalyzerLink& link, const std::string& device) {
+  SerialLinkRequest request;
+  request.port = 2;
+  request.deviceFile = QString::fromStdString(device);
+  return link.OpenConnection(request) && link.InitHardwareInfo();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <string>
 
+class AnalyzerLink;
 class CFileTree;
 class CMainFrame;
 class CVerdalonApp;
@@ -15,3 +16,7 @@ bool ConnectToSimulator(CMainFrame& frame, const QString& device);
 // Starts `app` without its start-up picture, connects it to `device` and
 // expands "Analyzer Files"; the file tree, or null when any step failed.
 CFileTree* StartConnected(CVerdalonApp& app, const std::string& device);
+
+// Opens `link` on the serial port `device` as a 19200-baud COM2 and reads the
+// analyzer's identity; false when either fails.
+bool OpenSimulatorLink(AnalyzerLink& link, const std::string& device);
