@@ -40,19 +40,11 @@ QRegularExpression ShownFor(const std::string& failure) {
   return QRegularExpression(QRegularExpression::anchoredPattern("The file could not be copied\\.\\n" + step + "\\."));
 }
 
-// The record list returns the analyzer to local mode without waiting for it
-// to be read; a fault armed before then would meet the list's return to local
-// mode instead of the copy's.
-bool WaitUntilLocal(simanalyzer::PtyAnalyzer& analyzer) {
-  QElapsedTimer waited;
-  waited.start();
-  for (;;) {
-    bool remote = true;
-    analyzer.WithAnalyzer([&](simanalyzer::VirtualAnalyzer& served) { remote = served.State().remote; });
-    if (!remote) return true;
-    if (waited.elapsed() > 5000) return false;
-    QTest::qSleep(10);
-  }
+// Whether the analyzer is in remote mode, as it has read the line so far.
+bool InRemoteMode(simanalyzer::PtyAnalyzer& analyzer) {
+  bool remote = true;
+  analyzer.WithAnalyzer([&](simanalyzer::VirtualAnalyzer& served) { remote = served.State().remote; });
+  return remote;
 }
 
 }  // namespace
@@ -93,7 +85,9 @@ class TranslateCopyFaultsTest : public QObject {
     earlier.close();
     dialog.findChild<QLineEdit*>(QStringLiteral("outputPath"))->setText(output);
     dialog.findChild<QPushButton*>(QStringLiteral("selectAllButton"))->click();
-    QVERIFY(WaitUntilLocal(analyzer));
+    // The list returns the analyzer to local mode without waiting for it to be
+    // read; a fault armed before then would meet the list's return, not the copy's.
+    QTRY_VERIFY_WITH_TIMEOUT(!InRemoteMode(analyzer), 5000);
     analyzer.WithAnalyzer([&](simanalyzer::VirtualAnalyzer& served) { simanalyzer::Arm(served, fault); });
 
     QElapsedTimer took;
