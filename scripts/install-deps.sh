@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev qt6-serialport-dev libgl-dev libpng-dev
-          libsndfile1-dev qt6-svg-dev qt6-charts-dev
+          libsndfile1-dev qt6-svg-dev qt6-charts-dev qt6-base-private-dev
           desktop-file-utils appstream "$@")
 missing=()
 for package in "${packages[@]}"; do

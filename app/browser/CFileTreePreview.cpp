@@ -8,6 +8,8 @@
 #include "browser/FileTreeItemKind.h"
 #include "browser/RecordPreview.h"
 #include "common/WaitCursor.h"
+#include "link/LinkActivities.h"
+#include "link/LinkWorker.h"
 #include "morvane/Morvane.h"
 #include "shell/CVerdalonApp.h"
 
@@ -32,10 +34,13 @@ void CFileTree::PreviewItem(QTreeWidgetItem* item) {
       static_cast<unsigned short>(isRecord ? ALL_PRESENT_BLOCKS : FileTreeItemKind::HighWordOf(DataWord(item)));
   switch (kind) {
     case FileTreeItemKind::kMemoryRecord:
-    case FileTreeItemKind::kMemoryBlock:
+    case FileTreeItemKind::kMemoryBlock: {
       m_previewPath = GetFilePathOfItem(item);
+      const DescribedCalls described(*app->m_comm,
+                                     activities::ReadingRecord((isRecord ? item : item->parent())->text(0)));
       PreviewMemoryRecord(*app, type, number, blockSelect);
       break;
+    }
     case FileTreeItemKind::kComputerRecord:
     case FileTreeItemKind::kComputerBlock:
       m_previewPath = GetFilePathOfItem(item);

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QQueue>
+#include <utility>
 
 #include "common/StringTable.h"
 
@@ -52,7 +53,21 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
 
 }  // namespace
 
-Answer Show(QWidget* parent, const QString& text, Icon icon) {
+namespace {
+std::function<QString()>& FailureCause() {
+  static std::function<QString()> cause;
+  return cause;
+}
+}  // namespace
+
+void SetFailureCause(std::function<QString()> cause) { FailureCause() = std::move(cause); }
+
+Answer Show(QWidget* parent, const QString& shownText, Icon icon) {
+  QString text = shownText;
+  if (icon == Icon::Warning && FailureCause()) {
+    const QString cause = FailureCause()();
+    if (!cause.isEmpty()) text += QLatin1Char('\n') + cause;
+  }
   Script& script = TheScript();
   if (script.active) {
     script.shown << text;

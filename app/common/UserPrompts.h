@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -15,6 +16,9 @@ enum class Answer { Ok, Yes, No };
 // Warnings and information show OK; questions show Yes and No.
 Answer Show(QWidget* parent, const QString& text, Icon icon);
 Answer ShowMessage(QWidget* parent, int messageId, Icon icon = Icon::Warning);
+// What a warning gets as a line of its own when the cause of the failure
+// is known elsewhere (the analyzer stopped answering); empty for none.
+void SetFailureCause(std::function<QString()> cause);
 
 struct FileDialogRequest {
   QString caption;

@@ -7,6 +7,7 @@
 #include "common/WaitCursor.h"
 #include "connect/FirmwareVersion.h"
 #include "link/AnalyzerLink.h"
+#include "link/LinkHealth.h"
 #include "shell/CVerdalonApp.h"
 
 namespace {
@@ -37,6 +38,13 @@ void CheckFirmware(CVerdalonApp& app, QWidget* parent) {
   prompts::Show(parent, text, prompts::Icon::Warning);
 }
 
+// Where the status bar says the analyzer is connected.
+QString PlaceOf(const ConnectionChoice& choice) {
+  if (IsParallelModel(choice.instrument))
+    return QStringLiteral("parallel port 0x%1").arg(QString::number(choice.parallelPortAddress, 16).toUpper());
+  return choice.comDevice.isEmpty() ? DefaultComDevice(choice.comPort) : choice.comDevice;
+}
+
 // The message of a serial link that will not open, with the device's reason
 // on a line of its own when the protocol object knows it.
 void ReportOpenFailure(CVerdalonApp& app, const ConnectionChoice& choice, QWidget* parent) {
@@ -61,6 +69,7 @@ bool RunConnect(CVerdalonApp& app, settings::Store& store, const ConnectionChoic
       app.m_connected = 0;
       host.HideAnalyzerRoot();
     } else {
+      if (LinkHealth* health = HealthOf(*app.m_comm)) health->Opened(ModelName(choice.instrument), PlaceOf(choice));
       CheckFirmware(app, host.DialogParent());
     }
     if (app.m_connected == 1) {

@@ -8,6 +8,13 @@ const std::vector<ListEntry>& InstrumentModels() {
   return models;
 }
 
+QString ModelName(int modelCode) {
+  for (const ListEntry& model : InstrumentModels()) {
+    if (model.value == modelCode) return QString::fromLatin1(model.text).section(QLatin1Char(' '), 0, 0);
+  }
+  return QString();
+}
+
 const std::vector<ListEntry>& ComPorts() {
   static const std::vector<ListEntry> ports{
       {"Com1", 1}, {"Com2", 2}, {"Com3", 3}, {"Com4", 4}, {"Com5", 5}, {"Com6", 6}, {"Com7", 7}, {"Com8", 8},

@@ -1,6 +1,5 @@
 #include "fileops/CDownloadProgressDlg.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,10 +19,12 @@ bool CDownloadProgressDlg::Create(QWidget* owner) {
     ownerWindow->setEnabled(false);
     m_ownerDisabled = 1;
   }
-  // A window of its own rather than the owner's child, so that it stays
-  // enabled while the owner is not.
-  window = new QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+  // The owner's own window, enabled again below while the owner is not, and
+  // modal, so that the program's other windows wait for the download too.
+  window = new QDialog(ownerWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
   window->setObjectName(QStringLiteral("downloadProgress"));
+  window->setWindowModality(Qt::ApplicationModal);
+  window->setEnabled(true);
   window->setAttribute(Qt::WA_DeleteOnClose, false);
   status = new QLabel(window);
   status->setObjectName(QStringLiteral("statusText"));
@@ -85,7 +86,6 @@ void CDownloadProgressDlg::SetRange(int lower, int upper) {
 }
 
 int CDownloadProgressDlg::SetPos(int position) {
-  QApplication::processEvents();
   if (!bar) return 0;
   const int previous = bar->value();
   bar->setValue(position);
@@ -102,7 +102,6 @@ void CDownloadProgressDlg::ShowPercent(int position) {
 }
 
 bool CDownloadProgressDlg::CheckCancelButton() {
-  QApplication::processEvents();
   const bool requested = m_cancelRequested != 0;
   m_cancelRequested = 0;
   return requested;

@@ -1,7 +1,8 @@
-// The modeless window of Copy to Computer: the bytes received, a bar and a
-// percentage, and Cancel. The object lives as long as the main frame; its
-// window is made for one download and destroyed after it. While the window
-// exists its owner is disabled, so Cancel is the one thing the user can do.
+// The progress window of a download: the bytes received, a bar and a
+// percentage, and Cancel. The main frame's object lives as long as the frame;
+// its window is made for one download and destroyed after it. While the
+// window exists its owner is disabled and the window is modal, so Cancel is
+// the one thing the user can do.
 #pragma once
 
 #include <QPointer>
@@ -27,9 +28,10 @@ class CDownloadProgressDlg {
 
   void SetStatus(const QString& text);
   void SetRange(int lower, int upper);
-  // Dispatches pending events first; returns the previous position.
+  // Returns the previous position. The window thread keeps dispatching
+  // events while the download runs on the link's thread, so these need not.
   int SetPos(int position);
-  // Dispatches pending events; true once for every press of Cancel.
+  // True once for every press of Cancel.
   bool CheckCancelButton();
 
   int m_rangePending = 1;

@@ -9,6 +9,7 @@
 #include "fileops/CCreateFileDlg.h"
 #include "fileops/CDownloadProgressDlg.h"
 #include "link/AnalyzerLink.h"
+#include "link/LinkWorker.h"
 #include "talvinet/HostTexts.h"
 
 namespace fileops {
@@ -58,24 +59,30 @@ QString CopyFailureMessage(AnalyzerLink& link, const QString& source, const QStr
   return strings::LoadString(strings::kCopyFailed) + QLatin1Char('\n') + step + QLatin1Char('.');
 }
 
+CopyOutcome CopyWithProgress(QWidget* owner, AnalyzerLink& link, CDownloadProgressDlg& progress, const QString& source,
+                             const QString& destination) {
+  WaitCursor wait;
+  if (!progress.Create(owner)) return CopyOutcome::NoWindow;
+  progress.m_rangePending = 1;
+  const bool copied = link.CopyFileToHardDrive(source, destination, 1, [&progress](long received, long total) {
+    return OnDownloadProgress(progress, received, total);
+  });
+  progress.DestroyWindow();
+  if (copied) return CopyOutcome::Copied;
+  // A window closed during the copy stopped it: the program is on its way out.
+  const LinkWorker* worker = WorkerOf(link);
+  return worker && worker->StopRequested() ? CopyOutcome::Abandoned : CopyOutcome::Failed;
+}
+
 void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg& progress, const QString& source) {
   prompts::FileDialogRequest request;
   request.filter = strings::LoadString(strings::kVqbFilter);
   request.defaultSuffix = QStringLiteral("vqb");
   const QString destination = prompts::SaveFileName(parent, request);
   if (destination.isEmpty()) return;
-  bool copied = false;
-  {
-    WaitCursor wait;
-    if (!progress.Create(parent)) return;
-    progress.m_rangePending = 1;
-    copied = link.CopyFileToHardDrive(source, destination, 1, [&progress](long received, long total) {
-      return OnDownloadProgress(progress, received, total);
-    });
-    progress.DestroyWindow();
-  }
   // The window goes first, so that the message has an enabled frame to sit on.
-  if (!copied) prompts::Show(parent, CopyFailureMessage(link, source, destination), prompts::Icon::Warning);
+  if (CopyWithProgress(parent, link, progress, source, destination) == CopyOutcome::Failed)
+    prompts::Show(parent, CopyFailureMessage(link, source, destination), prompts::Icon::Warning);
 }
 
 void RunCopyToDiskette(QWidget* parent, AnalyzerLink& link, const QString& source) {

@@ -16,6 +16,11 @@ void RunCreate(QWidget* parent, AnalyzerLink& link);
 // Deletes memory file `target` (kind 11) or computer file `target` (kind 13)
 // once the user said Yes.
 void RunDelete(QWidget* parent, AnalyzerLink& link, int kind, const QString& target);
+enum class CopyOutcome { Copied, Failed, NoWindow, Abandoned };
+// Copies memory file `source` to `destination` with `progress` open over
+// `owner`, under the wait cursor. Abandoned: a window closing stopped it.
+CopyOutcome CopyWithProgress(QWidget* owner, AnalyzerLink& link, CDownloadProgressDlg& progress, const QString& source,
+                             const QString& destination);
 // Asks where to, then copies memory file `source` there with `progress` open.
 void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg& progress, const QString& source);
 // Saves memory file `source` on the analyzer's diskette and makes the file

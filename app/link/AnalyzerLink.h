@@ -12,6 +12,9 @@
 #include "talvinet/SetupFile.h"
 #include "talvinet/Talvinet.h"
 
+class LinkHealth;
+class LinkWorker;
+
 struct SerialLinkRequest {
   int port = 1;  // COM port number 1-8
   int baudRate = 19200;
@@ -122,6 +125,11 @@ class AnalyzerLink {
   virtual bool CancelScheduledMacro(int remote) = 0;
   // The status number of the last call: transport status or macro refusal.
   virtual int GetErrno() = 0;
+
+  // The thread the calls run on; null where they run on the caller's.
+  virtual LinkWorker* Worker() { return nullptr; }
+  // Whether the analyzer answers; null where the link cannot tell.
+  virtual LinkHealth* Health() { return nullptr; }
 };
 
 // The protocol object the program runs with.

@@ -1,11 +1,16 @@
-// The program's analyzer link over the protocol library's one Talvinet object.
+// The program's analyzer link over the protocol library's one Talvinet object,
+// which only the link's worker thread touches.
 #pragma once
 
 #include "link/AnalyzerLink.h"
+#include "link/LinkHealth.h"
+#include "link/LinkWorker.h"
 #include "talvinet/Talvinet.h"
 
 class TalvinetLink final : public AnalyzerLink {
  public:
+  explicit TalvinetLink(LinkWorker::Placement placement = LinkWorker::Placement::WorkerThread) : worker(placement) {}
+
   bool OpenConnection(const SerialLinkRequest& request) override;
   void InitParallelPort(int address, int useDriver) override;
   bool CloseConnection() override;
@@ -31,7 +36,7 @@ class TalvinetLink final : public AnalyzerLink {
   bool SaveToDisk(int remote) override;
   bool CopyFileToHardDrive(const QString& fileName, const QString& path, int remote,
                            const DownloadProgress& progress) override;
-  DownloadFailureStruct GetDownloadFailure() const override { return m_comm.GetDownloadFailure(); }
+  DownloadFailureStruct GetDownloadFailure() const override;
   // Virtual front panel
   bool IsDeodar() override;
   bool GetDefinedKeys(QStringList& names, int remote) override;
@@ -70,9 +75,28 @@ class TalvinetLink final : public AnalyzerLink {
   bool ScheduleMacro(int id, int day, int hour, int minute, int second, int remote) override;
   bool CancelScheduledMacro(int remote) override;
   int GetErrno() override;
-
-  Talvinet& Protocol() { return m_comm; }
+  LinkWorker* Worker() override { return &worker; }
+  LinkHealth* Health() override { return &health; }
 
  private:
+  // Runs `call` on the worker thread, described by `activity`, and learns
+  // from the line's reports around it whether the analyzer answered.
+  template <typename Call>
+  auto OnWorker(const QString& activity, Call call) const {
+    LineReportStruct before{};
+    LineReportStruct after{};
+    auto result = worker.Run(activity, [&] {
+      before = m_comm.GetLineReport();
+      auto value = call();
+      after = m_comm.GetLineReport();
+      return value;
+    });
+    health.Record(before, after);
+    return result;
+  }
+
   Talvinet m_comm;
+  // Declared after the protocol object, so that the thread has ended before it goes.
+  mutable LinkWorker worker;
+  mutable LinkHealth health;
 };

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -13,6 +14,8 @@
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
 #include "link/AnalyzerLink.h"
+#include "link/LinkHealth.h"
+#include "link/LinkWorker.h"
 #include "talvinet/HostTexts.h"
 
 namespace {
@@ -69,10 +72,17 @@ CStatusDlg::CStatusDlg(AnalyzerLink& analyzer, QWidget* parent)
   clocks->addWidget(synchronize, 0, Qt::AlignLeft);
   clocks->addStretch();
 
-  auto* layout = new QHBoxLayout(this);
-  layout->addLayout(identity, 3);
-  layout->addSpacing(12);
-  layout->addLayout(clocks, 2);
+  silenceNotice = new QLabel(NotAnsweringNotice(), this);
+  silenceNotice->setObjectName(QStringLiteral("silenceNotice"));
+  silenceNotice->hide();
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(identity, 3);
+  columns->addSpacing(12);
+  columns->addLayout(clocks, 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns);
+  layout->addWidget(silenceNotice);
 }
 
 QLabel* CStatusDlg::AddField(const QString& name) {
@@ -94,6 +104,15 @@ void CStatusDlg::hideEvent(QHideEvent* event) {
   PropertyPage::hideEvent(event);
 }
 
+void CStatusDlg::ShowRead(QLabel* field, bool read, const QString& text) {
+  if (read) {
+    field->setText(text);
+  } else {
+    field->clear();
+  }
+}
+
+// A value that could not be read now is not shown as current.
 void CStatusDlg::RefreshIdentity() {
   WaitCursor wait;
   firmwareVersion->setText(link.GetFirmwareVersion());
@@ -102,19 +121,36 @@ void CStatusDlg::RefreshIdentity() {
   QString text;
   if (link.IsDeodar()) {
     battery->setText(strings::LoadString(strings::kNotAvailable));
-  } else if (link.GetBatteryVoltage(text, 1)) {
-    battery->setText(BatteryText(text));
+  } else {
+    const bool read = link.GetBatteryVoltage(text, 1);
+    ShowRead(battery, read, BatteryText(text));
   }
   const QString bytes = strings::LoadString(strings::kBytesSuffix);
-  if (link.GetMemoryFree(text, 1)) memoryFree->setText(text + bytes);
-  if (link.GetMemoryUsed(text, 1)) memoryUsed->setText(text + bytes);
+  bool read = link.GetMemoryFree(text, 1);
+  ShowRead(memoryFree, read, text + bytes);
+  read = link.GetMemoryUsed(text, 1);
+  ShowRead(memoryUsed, read, text + bytes);
+  FollowSilence();
+}
+
+void CStatusDlg::FollowSilence() {
+  const bool silent = AnalyzerSilent(link);
+  silenceNotice->setVisible(silent);
+  clockTimer->setInterval(silent ? kSilentRetryMilliseconds : kClockPeriodMilliseconds);
 }
 
 void CStatusDlg::RefreshClocks() {
+  // A tick that comes while another call runs is skipped: the clocks are
+  // read again a second later.
+  if (LinkBusy(link)) return;
+  const QPointer<CStatusDlg> alive(this);
   QString date;
   QString time;
-  if (link.GetDateAndTime(date, time, 1)) instrumentDate->setText(date + QLatin1Char(' ') + time);
+  const bool read = link.GetDateAndTime(date, time, 1);
+  if (!alive) return;
+  ShowRead(instrumentDate, read, date + QLatin1Char(' ') + time);
   computerDate->setText(ComputerClockText(computerClock()));
+  FollowSilence();
 }
 
 void CStatusDlg::OnSynchronize() {

@@ -33,6 +33,10 @@ class CStatusDlg : public PropertyPage {
 
  private:
   QLabel* AddField(const QString& name);
+  // Shows a field read now, or empties it when the read failed.
+  static void ShowRead(QLabel* field, bool read, const QString& text);
+  // Polls at the clock's pace while the analyzer answers, else seldom.
+  void FollowSilence();
 
   AnalyzerLink& link;
   std::function<QDateTime()> computerClock = [] { return QDateTime::currentDateTime(); };
@@ -45,4 +49,6 @@ class CStatusDlg : public PropertyPage {
   QLabel* firmwareVersion;
   QLabel* computerDate;
   QLabel* battery;
+  // Says once, in the page, that the analyzer is not answering.
+  QLabel* silenceNotice;
 };

@@ -1,12 +1,17 @@
 #include "panel/CVirtualRtaDlg.h"
 
+#include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <algorithm>
 
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
 #include "link/AnalyzerLink.h"
+#include "link/LinkHealth.h"
+#include "link/LinkWorker.h"
 #include "panel/CPanelButton.h"
 #include "panel/CVirtualRtaOptionsDlg.h"
 #include "panel/KeyFaces.h"
@@ -47,16 +52,19 @@ QPoint KeyPlace(int column, int row) {
 
 }  // namespace
 
-// Keeps the timer still while the panel talks to the analyzer.
+// Keeps the timer still while the panel talks to the analyzer; a panel
+// destroyed meanwhile is left alone.
 class CVirtualRtaDlg::PausedTimer {
  public:
-  explicit PausedTimer(CVirtualRtaDlg& panel) : dialog(panel) { dialog.timer.stop(); }
-  ~PausedTimer() { dialog.RestartTimer(); }
+  explicit PausedTimer(CVirtualRtaDlg& panel) : dialog(&panel) { panel.timer.stop(); }
+  ~PausedTimer() {
+    if (dialog) dialog->RestartTimer();
+  }
   PausedTimer(const PausedTimer&) = delete;
   PausedTimer& operator=(const PausedTimer&) = delete;
 
  private:
-  CVirtualRtaDlg& dialog;
+  QPointer<CVirtualRtaDlg> dialog;
 };
 
 CVirtualRtaDlg::CVirtualRtaDlg(AnalyzerLink& analyzer, QWidget* parent)
@@ -69,6 +77,11 @@ CVirtualRtaDlg::CVirtualRtaDlg(AnalyzerLink& analyzer, QWidget* parent)
   settings = panel::ReadPanelSettings(store);
   picture = QImage(talvinet::kScreenWidth, talvinet::kScreenHeight, QImage::Format_Mono);
   picture.fill(1);
+  silenceNotice = new QLabel(NotAnsweringNotice(), this);
+  silenceNotice->setObjectName(QStringLiteral("silenceNotice"));
+  silenceNotice->setAutoFillBackground(true);
+  silenceNotice->move(kPictureLeft + 2, kPictureTop + 2);
+  silenceNotice->hide();
   timer.setObjectName(QStringLiteral("updateTimer"));
   connect(&timer, &QTimer::timeout, this, &CVirtualRtaDlg::OnUpdate);
   BuildButtons();
@@ -198,7 +211,12 @@ void CVirtualRtaDlg::ReportErrorCode() {
 
 void CVirtualRtaDlg::Refresh(bool full) {
   const bool changes = !full && !fullCaptureNeeded && settings.changesOnly != 0;
-  if (!link.GetDisplayData(changes ? talvinet::kChangesCapture : talvinet::kFullCapture, screenBuffer.data(), 1)) return;
+  // The capture fills a copy, so that a panel destroyed while it runs is not written to.
+  const QPointer<CVirtualRtaDlg> alive(this);
+  ScreenBytes captured = screenBuffer;
+  const bool sent = link.GetDisplayData(changes ? talvinet::kChangesCapture : talvinet::kFullCapture, captured.data(), 1);
+  if (!alive || !sent) return;
+  screenBuffer = captured;
   // A stream cut short leaves the buffer part old, part new: the last
   // picture stays and the next capture is a full one.
   if (!link.LastCaptureComplete()) {
@@ -212,6 +230,9 @@ void CVirtualRtaDlg::Refresh(bool full) {
 }
 
 void CVirtualRtaDlg::OnUpdate() {
+  // A timed update that comes while another call runs is skipped; the
+  // timer brings the next one.
+  if (LinkBusy(link)) return;
   PausedTimer paused(*this);
   WaitCursor wait;
   Refresh(false);
@@ -250,10 +271,14 @@ void CVirtualRtaDlg::OnOptions() {
   if (options.exec() == QDialog::Accepted) settings = options.Settings();
 }
 
+// While the analyzer is silent the panel says so and updates seldom, so
+// that each update does not wait out the line's time-outs.
 void CVirtualRtaDlg::RestartTimer() {
+  const bool silent = AnalyzerSilent(link);
+  silenceNotice->setVisible(silent);
   const int period = settings.TimerMilliseconds();
   if (period > 0) {
-    timer.start(period);
+    timer.start(silent ? std::max(period, kSilentRetryMilliseconds) : period);
   } else {
     timer.stop();
   }

@@ -16,6 +16,7 @@
 
 class AnalyzerLink;
 class CPanelButton;
+class QLabel;
 class QPrinter;
 
 class CVirtualRtaDlg : public QDialog {
@@ -64,7 +65,10 @@ class CVirtualRtaDlg : public QDialog {
   bool shifted = false;
   bool deodarLayout = false;
   // 7680 bytes used, two spare.
-  std::array<unsigned char, 7682> screenBuffer{};
+  using ScreenBytes = std::array<unsigned char, 7682>;
+  ScreenBytes screenBuffer{};
+  // Says, over the picture, that the analyzer is not answering.
+  QLabel* silenceNotice = nullptr;
   std::array<unsigned char, 7682> bitmapBits{};
   panel::PanelSettings settings;
   // The analyzer's changes describe a screen this panel has not seen whole

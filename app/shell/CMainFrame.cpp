@@ -10,6 +10,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 
 #include "audio/AudioCommands.h"
@@ -20,9 +21,12 @@
 #include "commands/CommandIds.h"
 #include "commands/MenuLayout.h"
 #include "common/StringTable.h"
+#include "common/UserPrompts.h"
 #include "connect/CConnectDlg.h"
 #include "fileops/CDownloadProgressDlg.h"
 #include "fileops/FileCommands.h"
+#include "link/LinkHealth.h"
+#include "link/LinkWorker.h"
 #include "manager/CInstrumentManagerDlg.h"
 #include "manager/CSendCommandDlg.h"
 #include "panel/CVirtualRtaDlg.h"
@@ -35,6 +39,8 @@
 
 namespace {
 constexpr int kMinimumPaneWidth = 10;
+// How often a lost connection looks again for the moment to end.
+constexpr int kLostLinkRetryMilliseconds = 200;
 }  // namespace
 
 CMainFrame::CMainFrame(CVerdalonApp& application)
@@ -125,6 +131,19 @@ void CMainFrame::CreateStatusBar() {
   idleText = new QLabel(strings::LoadString(strings::kIdleStatus), this);
   idleText->setObjectName(QStringLiteral("idleStatusText"));
   statusBar()->addWidget(idleText, 1);
+  // What the analyzer is doing while a call runs; "Ready" again after.
+  if (LinkWorker* worker = app.m_comm ? WorkerOf(*app.m_comm) : nullptr) {
+    connect(worker, &LinkWorker::ActivityChanged, idleText, [this](const QString& activity) {
+      idleText->setText(activity.isEmpty() ? strings::LoadString(strings::kIdleStatus) : activity);
+    });
+  }
+  if (LinkHealth* health = app.m_comm ? HealthOf(*app.m_comm) : nullptr) {
+    auto* indicator = new QLabel(health->Description(), this);
+    indicator->setObjectName(QStringLiteral("linkIndicator"));
+    statusBar()->addPermanentWidget(indicator);
+    connect(health, &LinkHealth::Changed, indicator, [indicator, health] { indicator->setText(health->Description()); });
+    connect(health, &LinkHealth::Lost, this, &CMainFrame::OnLinkLost, Qt::QueuedConnection);
+  }
   for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
     auto* pane = new QLabel(this);
     pane->setObjectName(QStringLiteral("indicator_%1").arg(QLatin1String(indicator)));
@@ -251,6 +270,19 @@ void CMainFrame::OnConnect() {
 }
 
 void CMainFrame::OnDisconnect() { RunDisconnect(app, *this); }
+
+// The device hung up or went away: the connection ends without a word to
+// the analyzer, once the work in hand (a call, a modal window) is over.
+void CMainFrame::OnLinkLost() {
+  if (LinkBusy(*app.m_comm) || QApplication::activeModalWidget()) {
+    QTimer::singleShot(kLostLinkRetryMilliseconds, this, &CMainFrame::OnLinkLost);
+    return;
+  }
+  if (app.m_connected == 0) return;
+  RunDisconnect(app, *this);
+  prompts::Show(this, QStringLiteral("The connection to the analyzer was lost: its device hung up or went away."),
+                prompts::Icon::Warning);
+}
 
 void CMainFrame::OnSendCommand() {
   if (app.m_connected != 1) return;

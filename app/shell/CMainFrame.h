@@ -66,6 +66,7 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
 
   void OnConnect();
   void OnDisconnect();
+  void OnLinkLost();
   void OnSendCommand();
   void OnDataProfiles();
   void OnAbout();

@@ -2,6 +2,8 @@
 
 #include <QPointer>
 
+#include "common/UserPrompts.h"
+#include "link/LinkHealth.h"
 #include "profiles/DataProfileStore.h"
 #include "shell/ApplicationIdentity.h"
 #include "shell/CMainFrame.h"
@@ -12,9 +14,17 @@ CVerdalonApp* runningApp = nullptr;
 constexpr int kStartupPictureMilliseconds = 1500;
 }  // namespace
 
-CVerdalonApp::CVerdalonApp(std::unique_ptr<AnalyzerLink> link) : m_comm(std::move(link)) { runningApp = this; }
+CVerdalonApp::CVerdalonApp(std::unique_ptr<AnalyzerLink> link) : m_comm(std::move(link)) {
+  runningApp = this;
+  // A failure that silence caused says so, whichever window shows it.
+  prompts::SetFailureCause([this] {
+    const LinkHealth* health = m_comm ? HealthOf(*m_comm) : nullptr;
+    return health && health->SilenceIsTheCause() ? NotAnsweringCause() : QString();
+  });
+}
 
 CVerdalonApp::~CVerdalonApp() {
+  prompts::SetFailureCause({});
   frame.reset();
   if (runningApp == this) runningApp = nullptr;
 }

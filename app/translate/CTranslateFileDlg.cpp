@@ -18,6 +18,7 @@
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
+#include "fileops/CDownloadProgressDlg.h"
 #include "fileops/FileCommands.h"
 #include "link/AnalyzerLink.h"
 #include "profiles/CPropSheetDataProfiles.h"
@@ -276,9 +277,9 @@ void CTranslateFileDlg::OnTranslate() {
       const QString copy = folder.filePath(QStringLiteral("VerdalTempOut.xxx"));
       if (!folder.isValid())
         copyFailure = strings::LoadString(strings::kCopyFailed) + QLatin1Char('\n') + folder.errorString();
-      else if (link.CopyFileToHardDrive(inputEdit->text(), copy, 1, {}))
+      else if (const fileops::CopyOutcome copied = CopyInput(copy); copied == fileops::CopyOutcome::Copied)
         translated = Translate(copy, outputPath);
-      else
+      else if (copied == fileops::CopyOutcome::Failed)
         copyFailure = fileops::CopyFailureMessage(link, inputEdit->text(), copy);
     } else {
       translated = Translate(inputEdit->text(), outputPath);
@@ -291,6 +292,13 @@ void CTranslateFileDlg::OnTranslate() {
   prompts::ShowMessage(this, strings::kFinishedTranslating, prompts::Icon::Information);
   if (autoLaunch->isChecked() && !LaunchViewer(viewerEdit->text(), outputPath))
     prompts::ShowMessage(this, strings::kViewerLaunchFailed, prompts::Icon::Warning);
+}
+
+// The download of a memory file can take minutes: it shows the progress
+// window, and its Cancel, over this dialog.
+fileops::CopyOutcome CTranslateFileDlg::CopyInput(const QString& copy) {
+  CDownloadProgressDlg progress;
+  return fileops::CopyWithProgress(this, link, progress, inputEdit->text(), copy);
 }
 
 bool CTranslateFileDlg::Translate(const QString& inputPath, const QString& outputPath) {

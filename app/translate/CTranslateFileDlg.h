@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "fileops/FileCommands.h"
 #include "morvane/Morvane.h"
 
 class AnalyzerLink;
@@ -45,6 +46,8 @@ class CTranslateFileDlg : public QDialog {
   void OnBrowseOutput();
   void OnBrowseViewer();
   std::vector<_RecordEntryTag> SelectedRecords() const;
+  // The analyzer file named in the input field, downloaded to `copy`.
+  fileops::CopyOutcome CopyInput(const QString& copy);
   // The text file made from `inputPath`; false when nothing was translated.
   bool Translate(const QString& inputPath, const QString& outputPath);
 

@@ -40,6 +40,7 @@ void Talvinet::DiscardSerialData() {
 
 int Talvinet::SendRTACommandString(const char* text) {
   errorNumber = kStatusOk;
+  lastCommandOutcome = CommandOutcomeStruct{};
   bool sent = false;
   if (HasConnection() && text != nullptr) {
     const std::string framed = std::string(text) + kCommandSuffix;
@@ -53,6 +54,7 @@ int Talvinet::SendRTACommandString(const char* text) {
     int count = 0;
     if (errorNumber == kStatusOk) ReadStr(line, &count, kErrorLineRoom);
     const long code = count > 0 ? DecimalValue(line) : 0;
+    lastCommandOutcome = {count > 0 ? 1 : 0, static_cast<std::int32_t>(code)};
     if (code != 0 && notifyEnabled != 0 && notifyWindow) notifyWindow(kErrorCodeMessage, code, 0);
     sent = errorNumber == kStatusOk;
   }

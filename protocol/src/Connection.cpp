@@ -90,3 +90,8 @@ long Talvinet::GetBaudRate() {
 int Talvinet::GetErrno() { return errorNumber; }
 
 const std::string& Talvinet::GetOpenFailure() const { return openFailure; }
+
+LineReportStruct Talvinet::GetLineReport() const {
+  if (transport != kSerialTransport || !link || !link->serial) return {};
+  return {static_cast<std::uint32_t>(link->serial->BytesHeard()), link->silentReads, link->serial->GetCommError()};
+}

@@ -78,5 +78,6 @@ int Talvinet::ReadRecordDataSerial(unsigned char* data, int size, const MessageH
     }
     ++idle;
   }
+  if (received == 0 && idle >= timing::kRecordDataIdlePolls) ++link->silentReads;
   return received == size ? 1 : 0;
 }

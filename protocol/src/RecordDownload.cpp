@@ -87,6 +87,8 @@ bool Talvinet::DownloadRecordData(const RecordStruct& record, int index, unsigne
                                   const MessageHandler& progressWindow, int progressMessage) {
   const auto start = clock->Now();
   const std::uint32_t receivedBefore = bytesReceived;
+  // Named before the bytes come, so that a progress window can tell which record they are.
+  downloadFailure.recordIndex = index;
   const bool whole =
       GetRecordData(record.type, record.number, record.size, area, 0, progressWindow, progressMessage) != 0;
   downloadFailure.recordIndex = index;

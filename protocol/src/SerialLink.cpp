@@ -72,6 +72,7 @@ int SerialLink::Close() {
   lastError = 0;
   serial.reset();
   isOpen = 0;
+  silentReads = 0;
   return 0;
 }
 
@@ -106,6 +107,7 @@ int SerialLink::ReadLine(char* buffer, int* count, int max) {
   max = std::max(max, 0);
   if (WaitForData(timeoutSeconds) != 0) {
     buffer[0] = '\0';
+    ++silentReads;
     return talvinet::kStatusTimedOut;
   }
   int stored = 0;
@@ -139,6 +141,7 @@ int SerialLink::ReadBlock(unsigned char* buffer, int* count, int length) {
       *count = received;
       deadline = SecondsFromNow(timeoutSeconds);
     } else if (clock_.Now() >= deadline || !serial->WaitForData(deadline)) {
+      if (received == 0) ++silentReads;
       return talvinet::kStatusTimedOut;
     }
   }
@@ -152,6 +155,7 @@ char SerialLink::ReadChar(int* error) {
   }
   const int result = serial->GetChar(timeoutSeconds * 1000L);
   if (result == SerialPortLayer::kCharTimedOut) {
+    ++silentReads;
     *error = 1;
     return kNothingReceived;
   }

@@ -2,6 +2,7 @@
 // transport primitives make over the serial layer.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -40,6 +41,8 @@ struct SerialLink {
   int handshake = 0;
   // Why the last Open failed, in words; empty after one that succeeded.
   std::string openFailure;
+  // Reads that waited out their time-out with nothing heard, since the open.
+  std::uint32_t silentReads = 0;
 
  private:
   // 0 when data waits, else kNoData.

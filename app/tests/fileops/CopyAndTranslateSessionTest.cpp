@@ -116,6 +116,43 @@ class CopyAndTranslateSessionTest : public QObject {
     analyzer.Stop();
     QVERIFY(!ModalDriverTimedOut());
   }
+
+  // The main window closed in the middle of a download: the download stops
+  // at its next progress message, nothing is written or said, the window
+  // closes once the call has ended, and the program exits cleanly.
+  void closingTheFrameDuringADownloadEndsCleanly() {
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
+    analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
+      simanalyzer::MemoryFile file = simanalyzer::NewFile("LONGFILE", 0);
+      for (std::uint8_t filter = 1; filter <= 4; ++filter) file.records.push_back({1, vqbtest::SpectrumRecord(filter, 2000)});
+      virtualAnalyzer.State().store.Memory().Put(file);
+    });
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    CFileTree* tree = StartConnected(app, analyzer.DevicePath());
+    QVERIFY(tree);
+    tree->setCurrentItem(treetest::Child(tree->AnalyzerRoot(), QStringLiteral("LONGFILE")));
+    CMainFrame& frame = *app.MainFrame();
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("COPY.VQB"));
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      QWidget* window = frame.DownloadProgress().Window();
+      const QString seen = window ? window->findChild<QLabel*>(QStringLiteral("statusText"))->text() : QString();
+      if (seen.startsWith("Bytes received: ") && !seen.startsWith("Bytes received: 0 ")) frame.close();
+    });
+    closer.start(20);
+    prompts::QueueFileName(copy);
+    frame.OnCommand(cmd::kCopyToComputer);
+    closer.stop();
+    QCOMPARE(prompts::ShownTexts(), QStringList());
+    QVERIFY(!QFile::exists(copy));
+    QTRY_VERIFY(!frame.isVisible());
+    app.ExitInstance();
+    analyzer.Stop();
+  }
 };
 
 QTEST_MAIN(CopyAndTranslateSessionTest)

@@ -6,12 +6,15 @@
 #include <QPainter>
 #include <QSplitter>
 #include <QTemporaryDir>
+#include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include "browser/CFileTree.h"
 #include "browser/CVQBDataView.h"
 #include "audio/CRecordingStatusDlg.h"
 #include "browser/TreeImages.h"
+#include "common/UserPrompts.h"
 #include "connect/CConnectDlg.h"
 #include "fileops/CCreateFileDlg.h"
 #include "fileops/CDownloadProgressDlg.h"
@@ -35,8 +38,10 @@
 #include "simanalyzer/PtyAnalyzer.h"
 #include "tests/support/AppTestEnvironment.h"
 #include "tests/support/FakeAnalyzerLink.h"
+#include "tests/support/SimulatorConnect.h"
 #include "tests/support/TreeTestData.h"
 #include "translate/CTranslateFileDlg.h"
+#include "VqbBuilder.h"
 
 class RenderWindowsTest : public QObject {
   Q_OBJECT
@@ -171,6 +176,46 @@ class RenderWindowsTest : public QObject {
     CMacroSchedulerDlg scheduler(QDateTime(QDate(2026, 4, 15), QTime(18, 30, 0)));
     Render(scheduler, QStringLiteral("MacroSchedulerDialog"));
     link.CloseConnection();
+    analyzer.Stop();
+  }
+
+  // While Copy to Computer runs: the status bar saying what the analyzer
+  // does, and the progress window at 0 % before the first byte has come.
+  void renderDuringACall() {
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
+    analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
+      simanalyzer::MemoryFile file = simanalyzer::NewFile("DEMOFILE", 0);
+      file.records.push_back({1, vqbtest::SpectrumRecord(1, 400)});
+      virtualAnalyzer.State().store.Memory().Put(file);
+    });
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    CFileTree* tree = StartConnected(app, analyzer.DevicePath());
+    QVERIFY(tree);
+    tree->setCurrentItem(treetest::Child(tree->AnalyzerRoot(), QStringLiteral("DEMOFILE")));
+    CMainFrame& frame = *app.MainFrame();
+    frame.resize(900, 560);
+    QStringList rendered;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+      QWidget* window = frame.DownloadProgress().Window();
+      if (!window || !rendered.isEmpty()) return;
+      rendered << frame.findChild<QLabel*>(QStringLiteral("idleStatusText"))->text()
+               << window->findChild<QLabel*>(QStringLiteral("percentText"))->text();
+      const QDir folder(QStringLiteral(RENDER_DIR));
+      QVERIFY(frame.grab().save(folder.filePath(QStringLiteral("MainFrameDuringCall.png"))));
+      QVERIFY(window->grab().save(folder.filePath(QStringLiteral("DownloadProgressAtStart.png"))));
+    });
+    watch.start(5);
+    QTemporaryDir folder;
+    prompts::QueueFileName(folder.filePath(QStringLiteral("COPY.VQB")));
+    frame.OnCommand(cmd::kCopyToComputer);
+    QVERIFY2(rendered.value(0).startsWith(QStringLiteral("Downloading ")), qPrintable(rendered.join('|')));
+    QCOMPARE(rendered.value(1), QStringLiteral(" 0 %"));
+    frame.OnCommand(cmd::kDisconnect);
+    app.ExitInstance();
     analyzer.Stop();
   }
 

@@ -187,12 +187,28 @@ enum DownloadStep : std::int32_t {
 // after one returned 0.
 struct DownloadFailureStruct {
   std::int32_t step;                 // talvinet::DownloadStep
-  std::int32_t recordIndex;          // 0-based position in the record list, -1 for none
+  std::int32_t recordIndex;          // 0-based position in the record list, -1 for none;
+                                     // during a download, the record being read
   std::int32_t recordCount;          // records in the file, 0 until listed
   std::int32_t recordSize;           // bytes of that record
   std::int32_t receivedBytes;        // of them received
   std::int32_t elapsedMilliseconds;  // spent on that record's data
   std::int32_t systemError;          // errno of a destination failure
+};
+
+// What the serial line has done since the connection opened; a host tells
+// from the change over one call whether the analyzer answered, stayed silent
+// or went away.
+struct LineReportStruct {
+  std::uint32_t bytesHeard;   // bytes the analyzer sent
+  std::uint32_t silentReads;  // reads that waited out their time-out and heard nothing
+  std::int32_t lineGone;      // 1 once the device refused a read or a write: hung up or gone
+};
+
+// The error-code line that follows the last command.
+struct CommandOutcomeStruct {
+  std::int32_t codeLineCame;  // 1 when the line came
+  std::int32_t code;          // the analyzer's error code; 0 for none
 };
 
 struct SerialLink;
@@ -223,6 +239,10 @@ class Talvinet {
   // yourself to the group ...", "device busy; ..."; empty when it opened or
   // no port was tried.
   const std::string& GetOpenFailure() const;
+  // All zero without an open serial link.
+  LineReportStruct GetLineReport() const;
+  // A command succeeds once it is sent; this tells whether the analyzer confirmed it.
+  const CommandOutcomeStruct& GetLastCommandOutcome() const { return lastCommandOutcome; }
 
   int SendStr(const char* text);
   int SendChr(char c);
@@ -463,5 +483,6 @@ class Talvinet {
   std::int32_t transport = talvinet::kNoTransport;
   std::string openFailure;
   DownloadFailureStruct downloadFailure{};
+  CommandOutcomeStruct lastCommandOutcome{};
   bool captureComplete = false;
 };

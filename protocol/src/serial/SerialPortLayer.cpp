@@ -81,6 +81,7 @@ void SerialPortLayer::Fill(Clock::TimePoint deadline) {
     const long n = channel_->Read(chunk, room, received_.empty() ? deadline : clock_.Now());
     if (n < 0) lineGone_ = true;
     if (n <= 0) return;
+    bytesHeard_ += static_cast<std::uint64_t>(n);
     received_.insert(received_.end(), chunk, chunk + n);
   }
 }

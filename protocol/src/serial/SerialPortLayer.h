@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <memory>
 
@@ -27,6 +28,8 @@ class SerialPortLayer {
 
   // 0 while the line is healthy.
   int GetCommError() const { return lineGone_ ? 1 : 0; }
+  // Bytes the device has delivered since the layer was made.
+  std::uint64_t BytesHeard() const { return bytesHeard_; }
 
   int Parity(char parity);
   int StopBits(int stopBits);
@@ -74,6 +77,7 @@ class SerialPortLayer {
   bool dtr_ = true;
   bool rts_ = true;
   bool lineGone_ = false;
+  std::uint64_t bytesHeard_ = 0;
 };
 
 }  // namespace talvinet
