@@ -22,6 +22,7 @@ std::string Talvinet::SerialDeviceFile(int port) const {
 int Talvinet::OpenConnection(ConnectionStruct* c) {
   errorNumber = kStatusOk;
   openFailure.clear();
+  openFoundPortInUse = false;
   if (c == nullptr || link) return 0;
   link = std::make_unique<SerialLink>(c->port, SerialDeviceFile(c->port), *clock);
   link->dataBits = c->dataBits;
@@ -39,6 +40,7 @@ int Talvinet::OpenConnection(ConnectionStruct* c) {
   if (c->type == 0) {
     errorNumber = link->Open(openChannel);
     openFailure = link->openFailure;
+    openFoundPortInUse = link->openFoundPortInUse;
     if (errorNumber == kStatusOk) return 1;
   }
   link.reset();
@@ -90,3 +92,5 @@ long Talvinet::GetBaudRate() {
 int Talvinet::GetErrno() { return errorNumber; }
 
 const std::string& Talvinet::GetOpenFailure() const { return openFailure; }
+
+bool Talvinet::OpenFoundPortInUse() const { return openFoundPortInUse; }

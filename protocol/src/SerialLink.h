@@ -40,6 +40,8 @@ struct SerialLink {
   int handshake = 0;
   // Why the last Open failed, in words; empty after one that succeeded.
   std::string openFailure;
+  // The last Open found the port claimed by another program.
+  bool openFoundPortInUse = false;
 
  private:
   // 0 when data waits, else kNoData.

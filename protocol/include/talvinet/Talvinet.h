@@ -220,9 +220,11 @@ class Talvinet {
   int GetErrno();
   // Why the last OpenConnection could not open its serial port, in words to
   // follow the device's name: "no such device", "permission denied; add
-  // yourself to the group ...", "device busy; ..."; empty when it opened or
-  // no port was tried.
+  // yourself to the group ..."; empty when it opened or no port was tried.
+  // A port another program holds gives a sentence of its own, "the serial
+  // port DEVICE is in use by another program", and OpenFoundPortInUse.
   const std::string& GetOpenFailure() const;
+  bool OpenFoundPortInUse() const;
 
   int SendStr(const char* text);
   int SendChr(char c);
@@ -462,6 +464,7 @@ class Talvinet {
   std::unique_ptr<SerialLink> link;
   std::int32_t transport = talvinet::kNoTransport;
   std::string openFailure;
+  bool openFoundPortInUse = false;
   DownloadFailureStruct downloadFailure{};
   bool captureComplete = false;
 };
