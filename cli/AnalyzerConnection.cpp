@@ -73,6 +73,7 @@ bool OpenAnalyzer(Talvinet& analyzer) {
   if (analyzer.OpenConnection(&connection) == 0) {
     const std::string device = options.device.empty() ? "/dev/ttyS0" : options.device;
     const std::string& reason = analyzer.GetOpenFailure();
+    if (analyzer.OpenFoundPortInUse()) return Refuse(reason);
     return Refuse("cannot open serial port " + device + " at " + std::to_string(options.baudRate) + " baud" +
                   (reason.empty() ? "" : ": " + reason));
   }

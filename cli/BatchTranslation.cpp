@@ -29,10 +29,11 @@ class BatchReport {
   BatchReport(const BatchReport&) = delete;
   BatchReport& operator=(const BatchReport&) = delete;
 
-  void Finished(const TranslationOutcome& outcome) {
+  void Finished(const std::string& input, const TranslationOutcome& outcome) {
     const std::lock_guard<std::mutex> lock(mutex_);
     if (drawn_) std::fputs("\r\033[K", stderr);
     for (const std::string& warning : outcome.warnings) std::fprintf(stderr, "verda: %s\n", warning.c_str());
+    if (outcome.nothingTranslated) std::fprintf(stderr, "verda: %s: %s\n", input.c_str(), kNothingTranslated);
     if (!outcome.failure.empty()) std::fprintf(stderr, "verda: %s\n", outcome.failure.c_str());
     ++done_;
     if (onTerminal_) {
@@ -72,7 +73,7 @@ int TranslateInto(const TranslationRequest& request, const std::string& folder, 
     for (std::size_t i = next++; i < inputs.size(); i = next++) {
       const TranslationOutcome outcome = TranslateFile(request, inputs[i], outputs[i]);
       if (!outcome.failure.empty()) anyFailed = true;
-      report.Finished(outcome);
+      report.Finished(inputs[i], outcome);
     }
   };
   std::vector<std::thread> workers;

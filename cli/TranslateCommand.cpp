@@ -5,8 +5,8 @@
 #include "BatchTranslation.h"
 #include "CommandLine.h"
 #include "DataFile.h"
+#include "ProfileArgument.h"
 #include "Translation.h"
-#include "morvane/DataProfileText.h"
 
 namespace verda {
 namespace {
@@ -45,7 +45,13 @@ int RunTranslate(std::vector<std::string> arguments) {
 
   TranslationRequest request;
   request.profileGiven = !profiles.empty();
-  request.profile = profiles.empty() ? EveryOptionProfile() : morvane::ParseProfileText(profiles[0]).tag;
+  request.profile = EveryOptionProfile();
+  if (!profiles.empty()) {
+    std::string problem;
+    const auto profile = ParseProfileArgument(profiles[0], problem);
+    if (!profile) return UsageError(kTranslateCommand, problem);
+    request.profile = *profile;
+  }
   if (!masks.empty()) {
     const auto mask = ParseNumber(masks[0], kMaxBlockMask);
     if (!mask) return UsageError(kTranslateCommand, "--blocks takes a number from 0 to 0xFFFF");
@@ -69,6 +75,7 @@ int RunTranslate(std::vector<std::string> arguments) {
   }
   const TranslationOutcome outcome = TranslateFile(request, arguments[0], arguments[1]);
   for (const std::string& warning : outcome.warnings) std::cerr << "verda: " << warning << '\n';
+  if (outcome.nothingTranslated) std::cerr << "verda: " << kNothingTranslated << '\n';
   return outcome.failure.empty() ? kExitSuccess : Fail(kExitFailure, outcome.failure);
 }
 
@@ -80,7 +87,8 @@ extern const Subcommand kTranslateCommand = {
     "Translates records of a binary data file into comma-separated text. With\n"
     "--into, translates each FILE.vqb into DIR/FILE.csv, N files at a time.\n\n"
     "  --profile TEXT        a data profile in its text form: a name, then twelve\n"
-    "                        decimal words, comma-separated (default: every option)\n"
+    "                        decimal words, comma-separated (default: every option);\n"
+    "                        -1 stands for every bit of a word\n"
     "  --record TYPE:NUMBER  a record to translate, in output order; may repeat\n"
     "                        (default: every record in directory order)\n"
     "  --blocks MASK         decimal or 0x-hex mask of the blocks to write\n"
@@ -92,7 +100,9 @@ extern const Subcommand kTranslateCommand = {
     "Every output is written whole or not at all; an existing file is replaced.\n"
     "With --into, a file that cannot be translated gets one line on standard\n"
     "error and the others are still translated; the exit status is then 1. On a\n"
-    "terminal a progress line counts the files done.\n\n"
+    "terminal a progress line counts the files done. When the profile and --blocks\n"
+    "leave nothing to write, the (empty) output is still written and a line on\n"
+    "standard error says so; the exit status stays 0.\n\n"
     "When an autostore block was translated and the --profile given has bit 1\n"
     "(value 2) of its autostore word (word 9) set, the table after the line\n"
     "\"Data Follows\" is then rearranged: each of its columns becomes a row, so\n"

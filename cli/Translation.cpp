@@ -1,6 +1,8 @@
 #include "Translation.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "DataFile.h"
 #include "morvane/Rearrange.h"
@@ -49,8 +51,16 @@ TranslationOutcome TranslateFile(const TranslationRequest& request, const std::s
   Morvane translator;
   if (!translator.Translate(&info)) {
     outcome.failure = output + ": cannot be written";
-  } else if (morvane::WantsRearrangedOutput(translator.ABlockDecoded(), request.profileGiven ? &profile : nullptr) &&
-             !morvane::RearrangeOutput(output)) {
+    return outcome;
+  }
+  // Records skipped for their own faults have their warnings; an empty output
+  // after a readable record means no banner and no block was chosen.
+  const bool anyReadable =
+      std::any_of(problems.begin(), problems.end(), [](const std::string& reason) { return reason.empty(); });
+  std::error_code error;
+  outcome.nothingTranslated = anyReadable && std::filesystem::file_size(output, error) == 0 && !error;
+  if (morvane::WantsRearrangedOutput(translator.ABlockDecoded(), request.profileGiven ? &profile : nullptr) &&
+      !morvane::RearrangeOutput(output)) {
     outcome.failure = output + ": cannot be rearranged; left as translated";
   }
   return outcome;

@@ -19,8 +19,13 @@ struct TranslationRequest {
   std::vector<_RecordEntryTag> records;  // empty: every record of the file
 };
 
+// Said when records were translated yet the output is empty, so that a script
+// can tell an empty choice from a failure.
+inline constexpr const char* kNothingTranslated = "nothing was translated: the profile selects no block";
+
 struct TranslationOutcome {
   std::vector<std::string> warnings;  // records skipped, one line each
+  bool nothingTranslated = false;     // the profile and block mask selected no block of any record
   std::string failure;                // why there is no output; empty on success
 };
 

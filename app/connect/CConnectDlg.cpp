@@ -11,10 +11,21 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "talvinet/ByteChannel.h"
+
 namespace {
 constexpr int kPortListRows = 4;
 constexpr int kPortListMaximumWidth = 560;
 constexpr int kPortListPadding = 40;  // the columns' margins and the frame
+
+// The port's description, marked when another program holds the port, so
+// the user picks another before Connect is refused.
+QString DescriptionWithClaim(const serialports::SerialPortEntry& port) {
+  const QString description = QString::fromStdString(serialports::PortDescription(port));
+  if (!talvinet::IsDeviceClaimed(port.device)) return description;
+  const QString mark = QStringLiteral("in use by another program");
+  return description.isEmpty() ? mark : description + QStringLiteral(" (") + mark + QLatin1Char(')');
+}
 }  // namespace
 
 CConnectDlg::CConnectDlg(settings::Store& store, QWidget* parent,
@@ -88,8 +99,8 @@ QTreeWidget* CConnectDlg::AddPortList(const std::vector<serialports::SerialPortE
   list->setAllColumnsShowFocus(true);
   list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   for (const serialports::SerialPortEntry& port : ports) {
-    auto* item = new QTreeWidgetItem(list, {QString::fromStdString(serialports::OneLine(port.device)),
-                                            QString::fromStdString(serialports::PortDescription(port))});
+    const QString device = QString::fromStdString(serialports::OneLine(port.device));
+    auto* item = new QTreeWidgetItem(list, {device, DescriptionWithClaim(port)});
     item->setToolTip(1, item->text(1));
   }
   // Wide enough for the ports' descriptions, up to a sensible limit.

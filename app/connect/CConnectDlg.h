@@ -16,7 +16,8 @@ class CConnectDlg : public QDialog {
 
  public:
   // Loads the four stored values and each COM port's device file from
-  // `store`, and lists `ports` beside the device field.
+  // `store`, and lists `ports` beside the device field, marking those that
+  // another program holds.
   explicit CConnectDlg(settings::Store& store, QWidget* parent = nullptr,
                        const std::vector<serialports::SerialPortEntry>& ports = serialports::SystemSerialPorts());
 

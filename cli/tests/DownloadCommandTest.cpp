@@ -11,12 +11,14 @@
 #include <chrono>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "AnalyzerFixture.h"
 #include "VerdaOnTerminal.h"
 #include "VerdaRunner.h"
 #include "simanalyzer/DemoRecords.h"
+#include "talvinet/ByteChannel.h"
 #include "simanalyzer/VqbFiles.h"
 
 namespace verdatest {
@@ -142,6 +144,32 @@ TEST_F(DownloadCommandTest, CtrlCCancelsCleanlyAndTheTerminalShowedProgress) {
       << verda.Shown();
   EXPECT_EQ(FileText(downloaded), "old contents");
   EXPECT_EQ(FolderContents().size(), 1u);
+}
+
+// A download paced to seconds holds the port: a second verda is refused at
+// once and the download is not disturbed; once it is done the port is free.
+TEST_F(DownloadCommandTest, ASecondVerdaIsRefusedWhileADownloadHoldsThePort) {
+  Serve(AnalyzerHolding({{1, std::vector<uint8_t>(3000, 0x5A)}}), simanalyzer::Pacing{19200, 1.0});
+  const std::string port = server->DevicePath();
+  const fs::path downloaded = folder / "SOURCE.vqb";
+  VerdaOnTerminal download(On({"download", "SOURCE", downloaded.string()}));
+  for (int poll = 0; poll < 1000 && !talvinet::IsDeviceClaimed(port); ++poll) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_TRUE(talvinet::IsDeviceClaimed(port));
+
+  const auto start = std::chrono::steady_clock::now();
+  const VerdaResult second = RunVerda(On({"info"}));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(second.status, 1);
+  EXPECT_EQ(second.err, "verda: the serial port " + port + " is in use by another program\n");
+  EXPECT_TRUE(talvinet::IsDeviceClaimed(port)) << "the download ended before the second verda was refused";
+
+  EXPECT_EQ(download.Wait(), 0) << download.Shown();
+  EXPECT_EQ(WithoutModelDigits(FileText(downloaded)), WithoutModelDigits(FileText(source)));
+  EXPECT_FALSE(talvinet::IsDeviceClaimed(port));
+  const VerdaResult third = RunVerda(On({"info"}));
+  EXPECT_EQ(third.status, 0) << third.err;
 }
 
 }  // namespace

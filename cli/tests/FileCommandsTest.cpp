@@ -8,6 +8,7 @@
 #include "TempDir.h"
 #include "VerdaRunner.h"
 #include "VqbBuilder.h"
+#include "morvane/DataProfileText.h"
 
 using vqbtest::Bytes;
 
@@ -62,12 +63,52 @@ TEST_F(FileCommandsTest, TranslateChosenRecordsUnderAProfile) {
 
 TEST_F(FileCommandsTest, TranslateWarnsAboutRecordsItSkips) {
   const std::string output = dir.File("out.csv");
-  const VerdaResult result =
-      RunVerda({"translate", input, output, "--profile", "B,1", "--record", "2:2", "--record", "9:1"});
+  const VerdaResult result = RunVerda({"translate", input, output, "--profile", "B,1,0,0,0,0,0,0,0,0,0,0,0", "--record",
+                                       "2:2", "--record", "9:1"});
   EXPECT_EQ(result.status, 0);
   EXPECT_NE(result.err.find("record 9:1 does not exist; skipped"), std::string::npos);
   EXPECT_NE(result.err.find("record 2:2 is empty; skipped"), std::string::npos);
   EXPECT_EQ(ReadFileText(output), "");
+}
+
+// --profile takes a name and exactly twelve 32-bit words; the settings
+// store keeps its lenient reading of the same texts.
+TEST_F(FileCommandsTest, TranslateRefusesAProfileItCannotMean) {
+  const std::string zeros = ",0,0,0,0,0,0,0,0,0,0,0,0";
+  const std::string ones = ",1,1,1,1,1,1,1,1,1,1,1";  // eleven
+  const std::string nothing = "nothing was translated: the profile selects no block\n";
+  const auto count = [](const std::string& n) {
+    return "verda translate: --profile needs a name and 12 option words; got " + n + "\n";
+  };
+  const auto word = [](const std::string& w) {
+    return "verda translate: --profile word 0 \"" + w + "\" is not a decimal number that fits 32 bits\n";
+  };
+  const struct {
+    std::string text;
+    std::string err;     // all of standard error, or the line before the usage line
+    std::string stored;  // the settings store's reading, formatted again
+  } cases[] = {
+      {"bad", count("0"), "bad" + zeros},
+      {"N" + ones, count("11"), "N" + ones + ",0"},
+      {"N" + ones + ",1,1", count("13"), "N" + ones + ",1"},
+      {"N,zz" + ones, word("zz"), "N,0" + ones},
+      {"N,4294967296" + ones, word("4294967296"), "N,0" + ones},
+      {zeros, "verda: " + nothing, zeros},
+      {"N,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1", "", "N,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1"},
+  };
+  for (const auto& c : cases) {
+    const auto stored = morvane::ParseProfileText(c.text);
+    EXPECT_EQ(morvane::FormatProfileText(stored.name, stored.tag), c.stored) << c.text;
+    const std::string output = dir.File(std::to_string(&c - cases) + ".csv");
+    const VerdaResult result = RunVerda({"translate", input, output, "--record", "2:1", "--profile", c.text});
+    const bool refused = c.err.rfind("verda translate: ", 0) == 0;
+    EXPECT_EQ(result.status, refused ? 2 : 0) << c.text;
+    EXPECT_EQ(refused ? result.err.substr(0, c.err.size()) : result.err, c.err) << c.text;
+    EXPECT_EQ(std::filesystem::exists(output), !refused) << c.text;
+  }
+  const VerdaResult batch =
+      RunVerda({"translate", "--into", dir.Path().string(), input, "--record", "2:1", "--profile", zeros});
+  EXPECT_EQ(batch.err, "verda: " + input + ": " + nothing);
 }
 
 TEST(VerdaUsage, MistakesExitWithStatusTwo) {

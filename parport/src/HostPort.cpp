@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <linux/parport.h>
 #include <linux/ppdev.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -103,7 +104,9 @@ std::string Hex(int value) {
   return text.str();
 }
 
-std::unique_ptr<HostPort> OpenPpdev(int baseAddress, std::string& problem) {
+// `held` tells that another program has the port, which is then not to be
+// reached past it.
+std::unique_ptr<HostPort> OpenPpdev(int baseAddress, std::string& problem, bool& held) {
   std::error_code error;
   const std::filesystem::path root("/proc/sys/dev/parport");
   for (const auto& entry : std::filesystem::directory_iterator(root, error)) {
@@ -113,6 +116,14 @@ std::unique_ptr<HostPort> OpenPpdev(int baseAddress, std::string& problem) {
     const int fd = open(device.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) {
       problem = device + ": " + std::strerror(errno) + " (is the user in the lp group?)";
+      return nullptr;
+    }
+    // PPCLAIM would wait for as long as another opener keeps its claim; the
+    // lock, which every opener of ours takes first, turns that into a refusal.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      held = true;
+      problem = device + " is in use by another program";
+      close(fd);
       return nullptr;
     }
     if (ioctl(fd, PPCLAIM) != 0) {
@@ -130,7 +141,9 @@ std::unique_ptr<HostPort> OpenPpdev(int baseAddress, std::string& problem) {
 
 std::unique_ptr<HostPort> OpenHostPort(int baseAddress, std::string& problem) {
   problem.clear();
-  if (auto port = OpenPpdev(baseAddress, problem)) return port;
+  bool held = false;
+  if (auto port = OpenPpdev(baseAddress, problem, held)) return port;
+  if (held) return nullptr;
 #ifdef LINTARRA_HAS_PORT_INSTRUCTIONS
   if (geteuid() == 0 && baseAddress > 0 && ioperm(static_cast<unsigned long>(baseAddress), 3, 1) == 0) {
     problem.clear();

@@ -22,6 +22,7 @@ std::string Talvinet::SerialDeviceFile(int port) const {
 int Talvinet::OpenConnection(ConnectionStruct* c) {
   errorNumber = kStatusOk;
   openFailure.clear();
+  openFoundPortInUse = false;
   if (c == nullptr || link) return 0;
   link = std::make_unique<SerialLink>(c->port, SerialDeviceFile(c->port), *clock);
   link->dataBits = c->dataBits;
@@ -39,6 +40,7 @@ int Talvinet::OpenConnection(ConnectionStruct* c) {
   if (c->type == 0) {
     errorNumber = link->Open(openChannel);
     openFailure = link->openFailure;
+    openFoundPortInUse = link->openFoundPortInUse;
     if (errorNumber == kStatusOk) return 1;
   }
   link.reset();
@@ -95,3 +97,4 @@ LineReportStruct Talvinet::GetLineReport() const {
   if (transport != kSerialTransport || !link || !link->serial) return {};
   return {static_cast<std::uint32_t>(link->serial->BytesHeard()), link->silentReads, link->serial->GetCommError()};
 }
+bool Talvinet::OpenFoundPortInUse() const { return openFoundPortInUse; }

@@ -37,6 +37,7 @@ int SerialLink::Open(const talvinet::ChannelOpener& openChannel) {
   if (isOpen) Close();
   lastError = 0;
   openFailure.clear();
+  openFoundPortInUse = false;
   const int port = portIndex + 1;
   const bool validPort = port >= kFirstPort && port <= kLastPort;
   std::unique_ptr<talvinet::ByteChannel> channel;
@@ -45,7 +46,10 @@ int SerialLink::Open(const talvinet::ChannelOpener& openChannel) {
   } else if (openChannel) {
     errno = 0;
     channel = openChannel(devicePath_, clock_);
-    if (!channel) openFailure = talvinet::DescribeOpenFailure(devicePath_, errno);
+    if (!channel) {
+      openFoundPortInUse = errno == EBUSY;
+      openFailure = talvinet::DescribeOpenFailure(devicePath_, errno);
+    }
   }
   if (channel) serial = std::make_unique<SerialPortLayer>(std::move(channel), clock_, kReceiveQueueSize);
   if (!serial || serial->GetCommError() != 0) {

@@ -43,6 +43,8 @@ struct SerialLink {
   std::string openFailure;
   // Reads that waited out their time-out with nothing heard, since the open.
   std::uint32_t silentReads = 0;
+  // The last Open found the port claimed by another program.
+  bool openFoundPortInUse = false;
 
  private:
   // 0 when data waits, else kNoData.

@@ -119,7 +119,7 @@ TEST(ConnectionOpenFailure, SaysWhyTheDeviceCouldNotBeOpened) {
   } cases[] = {
       {ENOENT, "no such device"},
       {ENXIO, "no such device"},
-      {EBUSY, "device busy; another program is using it"},
+      {EBUSY, "the serial port " + device.Path() + " is in use by another program"},
       {ENOTTY, "not a serial device"},
       {EACCES, "permission denied; add yourself to the group " + group + " (sudo usermod -aG " + group +
                    " $USER) and log in again"},
@@ -136,6 +136,7 @@ TEST(ConnectionOpenFailure, SaysWhyTheDeviceCouldNotBeOpened) {
     EXPECT_EQ(analyzer.OpenConnection(&connection), 0);
     EXPECT_EQ(analyzer.GetErrno(), kStatusNoConnection);
     EXPECT_EQ(analyzer.GetOpenFailure(), c.failure) << c.errorNumber;
+    EXPECT_EQ(analyzer.OpenFoundPortInUse(), c.errorNumber == EBUSY) << c.errorNumber;
   }
 }
 

@@ -1,4 +1,9 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <chrono>
 #include <memory>
@@ -74,6 +79,28 @@ TEST(TermiosChannelTest, RefusesFilesThatAreNotTerminalsAndRatesItCannotSet) {
   EXPECT_FALSE(channel->Configure(settings));
   EXPECT_TRUE(IsSupportedBaudRate(19200));
   EXPECT_FALSE(IsSupportedBaudRate(12345));
+}
+
+// The claim as a program that takes no lock meets it: the terminal's
+// exclusive flag, which root opens past and reads, until the channel closes.
+TEST(TermiosChannelTest, AClaimHoldsTheExclusiveFlagUntilItsChannelCloses) {
+  PtyPeer peer;
+  const auto exclusiveFlag = [&peer] {
+    const int fd = open(peer.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return -1;  // the kernel refused the open
+    int exclusive = -1;
+    ioctl(fd, TIOCGEXCL, &exclusive);
+    close(fd);
+    return exclusive;
+  };
+  auto channel = OpenTermiosChannel(peer.SlavePath(), SteadyClock());
+  ASSERT_NE(channel, nullptr);
+  EXPECT_EQ(exclusiveFlag(), geteuid() == 0 ? 1 : -1);
+  errno = 0;
+  EXPECT_EQ(OpenTermiosChannel(peer.SlavePath(), SteadyClock()), nullptr);
+  EXPECT_EQ(errno, EBUSY);
+  channel.reset();
+  EXPECT_EQ(exclusiveFlag(), 0);
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
+#include <cstdlib>
 
 #include "connect/CConnectDlg.h"
+#include "talvinet/ByteChannel.h"
 #include "tests/support/AppTestEnvironment.h"
 
 namespace {
@@ -120,6 +125,22 @@ class CConnectDlgTest : public QObject {
     QCOMPARE(dialog.Choice().comDevice, QStringLiteral("/dev/ttyUSB0"));
     List(dialog, "Instrument")->setCurrentText(QStringLiteral("Birch Parallel"));
     QVERIFY(!ports->isEnabled());
+  }
+
+  // A pseudo-terminal stands in for the serial port that another program holds.
+  void portListMarksAPortAnotherProgramHolds() {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
+    const std::string held = ptsname(master);
+    auto claim = talvinet::OpenTermiosChannel(held, talvinet::SteadyClock());
+    QVERIFY(claim != nullptr);
+    settings::Store store;
+    CConnectDlg dialog(store, nullptr, {{held, "", "USB UART"}, {"/dev/null", "", "USB UART"}});
+    auto* ports = dialog.findChild<QTreeWidget*>(QStringLiteral("SerialPorts"));
+    QCOMPARE(ports->topLevelItem(0)->text(1), QStringLiteral("USB UART (in use by another program)"));
+    QCOMPARE(ports->topLevelItem(1)->text(1), QStringLiteral("USB UART"));
+    claim.reset();
+    close(master);
   }
 };
 

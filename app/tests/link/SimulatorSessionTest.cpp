@@ -18,6 +18,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
 #include "simanalyzer/PtyAnalyzer.h"
+#include "talvinet/ByteChannel.h"
 #include "tests/support/AppTestEnvironment.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/SimulatorConnect.h"
@@ -111,6 +112,32 @@ class SimulatorSessionTest : public QObject {
 
     frame.OnCommand(cmd::kDisconnect);
     QCOMPARE(tree.AnalyzerRoot(), nullptr);
+    app.ExitInstance();
+    analyzer.Stop();
+    QVERIFY(!ModalDriverTimedOut());
+  }
+
+  // Another program holds the port: Connect says so and stays disconnected.
+  void connectToAHeldPortSaysItIsInUse() {
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    const QString device = QString::fromStdString(analyzer.DevicePath());
+    auto otherProgram = talvinet::OpenTermiosChannel(analyzer.DevicePath(), talvinet::SteadyClock());
+    QVERIFY(otherProgram != nullptr);
+
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(app.InitInstance(false));
+    OnNextModal([&](QDialog* connect) {
+      ChooseSimulatorPort(*connect, device);
+      connect->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+    });
+    app.MainFrame()->OnCommand(cmd::kConnect);
+    QCOMPARE(prompts::ShownTexts(), QStringList{QStringLiteral("An error occured while connecting to the analyzer.\n") +
+                                                device + QStringLiteral(": the serial port ") + device +
+                                                QStringLiteral(" is in use by another program")});
+    QCOMPARE(app.m_connected, 0);
     app.ExitInstance();
     analyzer.Stop();
     QVERIFY(!ModalDriverTimedOut());

@@ -13,12 +13,16 @@
 #include "tests/support/ModalDriver.h"
 #include "tests/support/TreeTestData.h"
 
+void ChooseSimulatorPort(QDialog& connect, const QString& device) {
+  connect.findChild<QComboBox*>(QStringLiteral("Instrument"))->setCurrentText(QStringLiteral("Cedar+ Serial"));
+  connect.findChild<QComboBox*>(QStringLiteral("ComPort"))->setCurrentIndex(1);
+  connect.findChild<QLineEdit*>(QStringLiteral("ComDevice"))->setText(device);
+}
+
 bool ConnectToSimulator(CMainFrame& frame, const QString& device) {
   bool managerOpened = false;
   OnNextModal([&](QDialog* connect) {
-    connect->findChild<QComboBox*>(QStringLiteral("Instrument"))->setCurrentText(QStringLiteral("Cedar+ Serial"));
-    connect->findChild<QComboBox*>(QStringLiteral("ComPort"))->setCurrentIndex(1);
-    connect->findChild<QLineEdit*>(QStringLiteral("ComDevice"))->setText(device);
+    ChooseSimulatorPort(*connect, device);
     OnNextModal([&](QDialog* manager) {
       managerOpened = true;
       manager->accept();

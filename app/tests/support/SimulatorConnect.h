@@ -8,6 +8,10 @@ class AnalyzerLink;
 class CFileTree;
 class CMainFrame;
 class CVerdalonApp;
+class QDialog;
+
+// Chooses a Cedar on the serial port `device` in the Connect dialog.
+void ChooseSimulatorPort(QDialog& connect, const QString& device);
 
 // Runs Connect for a Cedar on the serial port `device`; true when the
 // Instrument Manager opened (it is closed again at once).

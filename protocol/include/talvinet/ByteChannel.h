@@ -41,8 +41,14 @@ class ByteChannel {
 // saying why (0 when the opener cannot tell).
 using ChannelOpener = std::function<std::unique_ptr<ByteChannel>(const std::string& path, Clock& clock)>;
 
-// A serial device or pseudo-terminal through termios.
+// A serial device or pseudo-terminal through termios, claimed for this
+// program until the channel is destroyed. A device another program has
+// claimed is refused with errno EBUSY.
 std::unique_ptr<ByteChannel> OpenTermiosChannel(const std::string& path, Clock& clock);
+
+// True when another program holds the claim OpenTermiosChannel takes; tries
+// the claim without keeping it.
+bool IsDeviceClaimed(const std::string& path);
 
 // Line rates a serial device can be set to.
 bool IsSupportedBaudRate(long rate);

@@ -236,13 +236,15 @@ class Talvinet {
   int GetErrno();
   // Why the last OpenConnection could not open its serial port, in words to
   // follow the device's name: "no such device", "permission denied; add
-  // yourself to the group ...", "device busy; ..."; empty when it opened or
-  // no port was tried.
+  // yourself to the group ..."; empty when it opened or no port was tried.
+  // A port another program holds gives a sentence of its own, "the serial
+  // port DEVICE is in use by another program", and OpenFoundPortInUse.
   const std::string& GetOpenFailure() const;
   // All zero without an open serial link.
   LineReportStruct GetLineReport() const;
   // A command succeeds once it is sent; this tells whether the analyzer confirmed it.
   const CommandOutcomeStruct& GetLastCommandOutcome() const { return lastCommandOutcome; }
+  bool OpenFoundPortInUse() const;
 
   int SendStr(const char* text);
   int SendChr(char c);
@@ -482,6 +484,7 @@ class Talvinet {
   std::unique_ptr<SerialLink> link;
   std::int32_t transport = talvinet::kNoTransport;
   std::string openFailure;
+  bool openFoundPortInUse = false;
   DownloadFailureStruct downloadFailure{};
   CommandOutcomeStruct lastCommandOutcome{};
   bool captureComplete = false;

@@ -41,7 +41,7 @@ std::string DescribeOpenFailure(const std::string& devicePath, int errorNumber) 
     case EPERM:
       return "permission denied; " + PermissionAdvice(devicePath);
     case EBUSY:
-      return "device busy; another program is using it";
+      return "the serial port " + devicePath + " is in use by another program";
     case ENOTTY:
       return "not a serial device";
     case 0:

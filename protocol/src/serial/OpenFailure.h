@@ -8,7 +8,8 @@ namespace talvinet {
 // Why opening `devicePath` failed with `errorNumber` (an errno value; 0 when
 // the reason is unknown), as a sentence to follow the device's name, such as
 // "no such device". Permission problems name the group that owns the device
-// file, whose members may open it.
+// file, whose members may open it. A device another program holds (EBUSY)
+// gets a whole sentence, "the serial port DEVICE is in use by another program".
 std::string DescribeOpenFailure(const std::string& devicePath, int errorNumber);
 
 }  // namespace talvinet

@@ -2,6 +2,7 @@
 // poll() for every wait.
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -44,10 +45,24 @@ tcflag_t CharacterSize(int dataBits) {
   }
 }
 
+int OpenDevice(const std::string& path) { return open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC); }
+
+// Closes `fd` and gives no channel, with errno set to `error`.
+std::unique_ptr<ByteChannel> Refuse(int fd, int error) {
+  close(fd);
+  errno = error;
+  return nullptr;
+}
+
 class TermiosChannel final : public ByteChannel {
  public:
   TermiosChannel(int fd, Clock& clock) : fd_(fd), clock_(clock) {}
-  ~TermiosChannel() override { close(fd_); }
+  ~TermiosChannel() override {
+    // The exclusive flag belongs to the terminal, not to this descriptor, so
+    // it would outlive the close while another program holds the device open.
+    ioctl(fd_, TIOCNXCL);
+    close(fd_);
+  }
 
   bool Configure(const LineSettings& settings) override {
     speed_t speed = B0;
@@ -143,14 +158,26 @@ bool IsSupportedBaudRate(long rate) {
 }
 
 std::unique_ptr<ByteChannel> OpenTermiosChannel(const std::string& path, Clock& clock) {
-  const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = OpenDevice(path);
   if (fd < 0) return nullptr;
-  if (!isatty(fd)) {
-    close(fd);
-    errno = ENOTTY;
-    return nullptr;
-  }
+  if (!isatty(fd)) return Refuse(fd, ENOTTY);
+  // One program per port: the advisory lock is the one the common serial
+  // programs take and respect; TIOCEXCL makes the kernel refuse every further
+  // open (with EBUSY) to programs that take no lock, though not to root, who
+  // may always open. The lock ends with the descriptor, even when the process
+  // dies; the exclusive flag is cleared on close and with the device's last
+  // close.
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) return Refuse(fd, errno == EWOULDBLOCK ? EBUSY : errno);
+  ioctl(fd, TIOCEXCL);
   return std::make_unique<TermiosChannel>(fd, clock);
+}
+
+bool IsDeviceClaimed(const std::string& path) {
+  const int fd = OpenDevice(path);
+  if (fd < 0) return errno == EBUSY;
+  const bool claimed = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  close(fd);  // drops the probe's own lock, if it got one
+  return claimed;
 }
 
 }  // namespace talvinet
