@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "CommandLine.h"
 #include "DataFile.h"
 #include "morvane/Rearrange.h"
 
@@ -48,7 +49,7 @@ TranslationOutcome TranslateFile(const TranslationRequest& request, const std::s
   info.blockSelect = request.blockSelect;
   Morvane translator;
   if (!translator.Translate(&info)) {
-    outcome.failure = output + ": cannot be written";
+    outcome.failure = WriteFailure(output, output + ": cannot be written");
   } else if (morvane::WantsRearrangedOutput(translator.ABlockDecoded(), request.profileGiven ? &profile : nullptr) &&
              !morvane::RearrangeOutput(output)) {
     outcome.failure = output + ": cannot be rearranged; left as translated";

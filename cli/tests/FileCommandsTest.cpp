@@ -114,7 +114,8 @@ TEST_F(FileCommandsTest, UnreadableInputsAndUnwritableOutputsExitWithStatusOne) 
   const std::string blocked = dir.File("no/such/dir/out.csv");
   const VerdaResult unwritable = RunVerda({"translate", input, blocked, "--record", "1:1"});
   EXPECT_EQ(unwritable.status, 1);
-  EXPECT_EQ(unwritable.err, "verda: " + blocked + ": cannot be written\n");
+  EXPECT_EQ(unwritable.err,
+            "verda: the folder " + dir.File("no/such/dir") + " cannot take a new file: No such file or directory\n");
   EXPECT_FALSE(std::filesystem::exists(blocked));
 }
 
