@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "common/ReplacedFile.h"
 #include "common/UserPrompts.h"
 #include "panel/ScreenPrinting.h"
 #include "talvinet/ScreenBitmapFile.h"
@@ -22,7 +23,8 @@ void CaptureToBitmapFile(QWidget* parent, const unsigned char* bitmap) {
   const QString path = prompts::SaveFileName(parent, request);
   if (path.isEmpty()) return;
   if (!talvinet::WriteScreenBitmapFile(QFile::encodeName(path).toStdString(), bitmap))
-    prompts::Show(parent, QString::fromLatin1(kBitmapSaveFailed), prompts::Icon::Warning);
+    prompts::Show(parent, files::WithNewFileRefusal(QString::fromLatin1(kBitmapSaveFailed), path),
+                  prompts::Icon::Warning);
 }
 
 void CaptureToPrinter(QWidget* parent, QPrinter& printer, const QImage& picture, int printSize) {

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "common/ReplacedFile.h"
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "profiles/ProfileExchangeFile.h"
@@ -93,8 +94,12 @@ void CExportProfilesDlg::accept() {
   for (int id : ids) {
     if (const DataProfile* profile = profiles.Find(id)) texts.push_back(profile->Format());
   }
-  // A file that cannot be written is passed over without a word.
-  WriteProfileExchangeFile(FileName(), texts);
+  // The dialog stays open for another file name.
+  if (!WriteProfileExchangeFile(FileName(), texts)) {
+    const QString failure = QStringLiteral("The profiles could not be written to %1.").arg(FileName());
+    prompts::Show(this, files::WithNewFileRefusal(failure, FileName()), prompts::Icon::Warning);
+    return;
+  }
   QDialog::accept();
 }
 

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "browser/FileTreeItemKind.h"
+#include "common/ReplacedFile.h"
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
@@ -297,7 +298,8 @@ bool CTranslateFileDlg::Translate(const QString& inputPath, const QString& outpu
   const TranslationJob job{inputPath, outputPath, profile, SelectedRecords(), Preamble(noteEdit->text())};
   const TranslationOutcome outcome = RunTranslation(job);
   if (outcome == TranslationOutcome::Failed) {
-    prompts::ShowMessage(this, strings::kTranslationFailed, prompts::Icon::Warning);
+    prompts::Show(this, files::WithNewFileRefusal(strings::LoadString(strings::kTranslationFailed), outputPath),
+                  prompts::Icon::Warning);
     return false;
   }
   if (outcome == TranslationOutcome::NeedsRearranging) {
