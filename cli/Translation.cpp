@@ -1,6 +1,7 @@
 #include "Translation.h"
 
 #include <cstring>
+#include <filesystem>
 
 #include "CommandLine.h"
 #include "DataFile.h"
@@ -19,6 +20,11 @@ bool CopyPath(char (&field)[kTranslatePathSize], const std::string& path) {
 
 TranslationOutcome TranslateFile(const TranslationRequest& request, const std::string& input, const std::string& output) {
   TranslationOutcome outcome;
+  std::error_code unknown;
+  if (std::filesystem::equivalent(input, output, unknown)) {
+    outcome.failure = output + ": is the input file; nothing was translated";
+    return outcome;
+  }
   std::string problem;
   const auto file = IndexDataFile(input, problem);
   if (!file) {

@@ -267,6 +267,10 @@ void CTranslateFileDlg::OnTranslate() {
     prompts::ShowMessage(this, strings::kSelectRecords, prompts::Icon::Warning);
     return;
   }
+  if (inputKind != FileTreeItemKind::kMemoryFile && IsInputFile(inputEdit->text(), outputPath)) {
+    prompts::Show(this, QString::fromLatin1(kOutputIsInput), prompts::Icon::Warning);
+    return;
+  }
   bool translated = false;
   QString copyFailure;
   {

@@ -1,5 +1,8 @@
 #include "translate/TranslationPaths.h"
 
+#include <QFile>
+#include <filesystem>
+
 namespace {
 
 bool IsLowerCaseText(const QString& text) { return text != text.toUpper() && text == text.toLower(); }
@@ -16,6 +19,12 @@ QString DefaultOutputPath(const QString& inputPath) {
   const QString extension = IsLowerCaseText(model) ? QStringLiteral("csv") : QStringLiteral("CSV");
   if (vqbExtension) return path.chopped(3) + extension;
   return path + QLatin1Char('.') + extension;
+}
+
+bool IsInputFile(const QString& input, const QString& output) {
+  std::error_code unknown;
+  return std::filesystem::equivalent(QFile::encodeName(input).toStdString(), QFile::encodeName(output).toStdString(),
+                                     unknown);
 }
 
 QByteArray Preamble(const QString& note) {

@@ -11,5 +11,11 @@
 // letters and no upper-case ones, else in upper case.
 QString DefaultOutputPath(const QString& inputPath);
 
+// True when `output` is the file `input`, under any name or link.
+bool IsInputFile(const QString& input, const QString& output);
+
+inline constexpr const char* kOutputIsInput =
+    "The output file is the input file.  Please select another output file.";
+
 // The file note as the translator writes it: with CR LF appended, or empty.
 QByteArray Preamble(const QString& note);

@@ -117,6 +117,17 @@ TEST_F(FileCommandsTest, UnreadableInputsAndUnwritableOutputsExitWithStatusOne) 
   EXPECT_EQ(unwritable.err,
             "verda: the folder " + dir.File("no/such/dir") + " cannot take a new file: No such file or directory\n");
   EXPECT_FALSE(std::filesystem::exists(blocked));
+
+  // The measurement file is never replaced by its own translation, not even through a link.
+  const std::string link = dir.File("link.vqb");
+  std::filesystem::create_symlink(input, link);
+  const auto before = std::filesystem::file_size(input);
+  for (const std::string& output : {input, link}) {
+    const VerdaResult itself = RunVerda({"translate", input, output});
+    EXPECT_EQ(itself.status, 1);
+    EXPECT_EQ(itself.err, "verda: " + output + ": is the input file; nothing was translated\n");
+  }
+  EXPECT_EQ(std::filesystem::file_size(input), before);
 }
 
 // Three files, one of them not a binary data file, two at a time: the two

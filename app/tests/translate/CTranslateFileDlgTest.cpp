@@ -82,6 +82,24 @@ class CTranslateFileDlgTest : public QObject {
     QCOMPARE(table.count("\r\n") < 5, aWord == "1");
   }
 
+  // The measurement file is never replaced by its own translation, not even through a link.
+  void outputThatIsTheInputIsRefused() {
+    const QString input = folder.filePath(QStringLiteral("SELF.VQB"));
+    vqbtest::VqbFileBuilder().Add(1, vqbtest::AutostoreRecord(1, 3, 0, 2)).WriteTo(QFile::encodeName(input).toStdString());
+    const QByteArray before = Contents(input);
+    QVERIFY(QFile::link(input, folder.filePath(QStringLiteral("link.vqb"))));
+    FakeAnalyzerLink link(script, log);
+    CTranslateFileDlg dialog(profiles, link);
+    dialog.SetInput(13, input);
+    dialog.findChild<QPushButton*>("selectAllButton")->click();
+    for (const QString& output : {input, folder.filePath(QStringLiteral("link.vqb"))}) {
+      dialog.findChild<QLineEdit*>("outputPath")->setText(output);
+      dialog.findChild<QPushButton*>("translateButton")->click();
+      QCOMPARE(prompts::ShownTexts().last(), QString::fromLatin1(kOutputIsInput));
+    }
+    QCOMPARE(Contents(input), before);
+  }
+
   void noProfileMatchesUntilOneIsPicked() {
     profiles.SetCurrentId(99);
     FakeAnalyzerLink link(script, log);
