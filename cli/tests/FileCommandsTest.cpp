@@ -101,6 +101,9 @@ TEST(VerdaUsage, HelpDescribesEachCommand) {
     EXPECT_EQ(result.out.rfind(std::string("usage: verda ") + command, 0), 0u) << result.out;
   }
   EXPECT_EQ(RunVerda({"--help"}).status, 0);
+  const VerdaResult version = RunVerda({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "verda " VERDALON_VERSION "\n");
 }
 
 TEST_F(FileCommandsTest, UnreadableInputsAndUnwritableOutputsExitWithStatusOne) {
