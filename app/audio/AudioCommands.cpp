@@ -15,7 +15,7 @@ constexpr int kStatusUpdateMilliseconds = 100;
 
 prompts::FileDialogRequest WaveFileRequest() {
   prompts::FileDialogRequest request;
-  request.filter = QStringLiteral("Wave Audio Files (*.wav)|*.wav|All Files (*.*)|*.*||");
+  request.filter = QStringLiteral("Wave Audio Files (*.wav)|*.wav|All Files (*)|*||");
   request.defaultSuffix = QStringLiteral("*.wav");
   return request;
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "browser/FileTreeItemKind.h"
+#include "common/LastFolders.h"
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
@@ -62,6 +63,7 @@ void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg
   prompts::FileDialogRequest request;
   request.filter = strings::LoadString(strings::kVqbFilter);
   request.defaultSuffix = QStringLiteral("vqb");
+  request.startPath = folders::ProposedDownloadPath(source);
   const QString destination = prompts::SaveFileName(parent, request);
   if (destination.isEmpty()) return;
   bool copied = false;
@@ -74,6 +76,7 @@ void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg
     });
     progress.DestroyWindow();
   }
+  if (copied) folders::Remember(folders::Use::Download, destination);
   // The window goes first, so that the message has an enabled frame to sit on.
   if (!copied) prompts::Show(parent, CopyFailureMessage(link, source, destination), prompts::Icon::Warning);
 }

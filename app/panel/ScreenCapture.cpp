@@ -18,7 +18,7 @@ void CaptureToClipboard(const QImage& picture) { QGuiApplication::clipboard()->s
 
 void CaptureToBitmapFile(QWidget* parent, const unsigned char* bitmap) {
   prompts::FileDialogRequest request;
-  request.filter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*||");
+  request.filter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|All Files (*)|*||");
   request.defaultSuffix = QStringLiteral("bmp");
   const QString path = prompts::SaveFileName(parent, request);
   if (path.isEmpty()) return;

@@ -16,7 +16,7 @@
 namespace {
 
 prompts::FileDialogRequest ExchangeFileRequest(const QString& caption) {
-  return {caption, QStringLiteral("Data Profile Files (*.vqf)|*.vqf|All Files (*.*)|*.*||"), QStringLiteral("*.vqf"),
+  return {caption, QStringLiteral("Data Profile Files (*.vqf)|*.vqf|All Files (*)|*||"), QStringLiteral("*.vqf"),
           QString()};
 }
 

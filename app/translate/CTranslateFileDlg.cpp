@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "browser/FileTreeItemKind.h"
+#include "common/LastFolders.h"
 #include "common/ReplacedFile.h"
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
@@ -148,7 +150,7 @@ void CTranslateFileDlg::SetInput(int kind, const QString& path) {
 }
 
 void CTranslateFileDlg::ShowInput() {
-  outputEdit->setText(DefaultOutputPath(inputEdit->text()));
+  outputEdit->setText(ProposedOutputPath(inputKind, inputEdit->text()));
   FillRecordList();
   translateButton->setEnabled(false);
 }
@@ -222,7 +224,7 @@ void CTranslateFileDlg::OnProfileManager() {
 
 void CTranslateFileDlg::OnBrowseInput() {
   const QString path = prompts::OpenFileName(
-      this, FileRequest("Select Input File", "*.vqb", "VQB Binary Files (*.vqb)|*.vqb|All Files (*.*)|*.*||"));
+      this, FileRequest("Select Input File", "*.vqb", "VQB Binary Files (*.vqb)|*.vqb|All Files (*)|*||"));
   if (path.isEmpty()) return;
   inputKind = FileTreeItemKind::kComputerFile;
   inputEdit->setText(path);
@@ -232,7 +234,7 @@ void CTranslateFileDlg::OnBrowseInput() {
 void CTranslateFileDlg::OnBrowseOutput() {
   const QString path =
       prompts::SaveFileName(this, FileRequest("Select Output File", "*.csv",
-                                              "Translated Files (*.csv)|*.csv|All Files (*.*)|*.*||", outputEdit->text()));
+                                              "Translated Files (*.csv)|*.csv|All Files (*)|*||", outputEdit->text()));
   if (!path.isEmpty()) outputEdit->setText(path);
 }
 
@@ -293,8 +295,9 @@ void CTranslateFileDlg::OnTranslate() {
   // the user knows no translation was made.
   if (!copyFailure.isEmpty()) prompts::Show(this, copyFailure, prompts::Icon::Warning);
   if (!translated) return;
+  folders::Remember(folders::Use::Output, outputPath);
   prompts::ShowMessage(this, strings::kFinishedTranslating, prompts::Icon::Information);
-  if (autoLaunch->isChecked() && !LaunchViewer(viewerEdit->text(), outputPath))
+  if (autoLaunch->isChecked() && !LaunchViewer(viewerEdit->text(), QFileInfo(outputPath).absoluteFilePath()))
     prompts::ShowMessage(this, strings::kViewerLaunchFailed, prompts::Icon::Warning);
 }
 
@@ -308,7 +311,10 @@ bool CTranslateFileDlg::Translate(const QString& inputPath, const QString& outpu
   }
   if (outcome == TranslationOutcome::NeedsRearranging) {
     prompts::ShowMessage(this, strings::kFormattingData, prompts::Icon::Information);
-    RearrangeTranslatedFile(outputPath);
+    if (!RearrangeTranslatedFile(outputPath)) {
+      prompts::Show(this, RearrangementFailure(outputPath), prompts::Icon::Warning);
+      return false;
+    }
   }
   return true;
 }
