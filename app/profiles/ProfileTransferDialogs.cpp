@@ -1,6 +1,7 @@
 #include "profiles/ProfileTransferDialogs.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +86,8 @@ void CExportProfilesDlg::accept() {
     prompts::ShowMessage(this, strings::kSelectOutputFile);
     return;
   }
+  // The import browser lists only .vqf files.
+  if (QFileInfo(FileName()).suffix().isEmpty()) SetFileName(FileName() + QStringLiteral(".vqf"));
   const std::vector<int> ids = SelectedIds();
   if (ids.empty()) {
     prompts::ShowMessage(this, strings::kSelectProfileToExport);
@@ -108,6 +111,14 @@ CImportProfilesDlg::CImportProfilesDlg(DataProfileList& profileList, QWidget* pa
                             QStringLiteral("Profiles to Import"), parent),
       profiles(profileList) {
   setObjectName(QStringLiteral("importProfilesDialog"));
+  connect(FileNameEdit(), &QLineEdit::editingFinished, this, &CImportProfilesDlg::LoadTypedFile);
+}
+
+// A typed path lists its profiles as a browsed one does.
+bool CImportProfilesDlg::LoadTypedFile() {
+  if (FileName() == loadedPath) return false;
+  LoadFile(FileName());
+  return true;
 }
 
 void CImportProfilesDlg::Browse() {
@@ -117,12 +128,15 @@ void CImportProfilesDlg::Browse() {
 
 void CImportProfilesDlg::LoadFile(const QString& path) {
   SetFileName(path);
+  loadedPath = path;
   fileProfiles = ReadProfileExchangeFile(path);
   List()->clear();
   for (const DataProfile& profile : fileProfiles) AddEntry(List(), profile);
 }
 
 void CImportProfilesDlg::accept() {
+  // Enter after typing a path lists the file's profiles first.
+  if (LoadTypedFile()) return;
   const std::vector<int> ids = SelectedIds();
   if (ids.empty()) {
     prompts::ShowMessage(this, strings::kSelectProfileToImport);
