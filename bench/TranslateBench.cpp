@@ -17,6 +17,10 @@
 // wall time and by processor time. Then the medians of these fractions, and
 // the process's peak resident memory, which must stay bounded by the largest
 // record and the record index, not by the file.
+//
+// With --whole-process, each run starts both as processes of their own, as
+// a user would: `verda translate IN OUT` and this program as the floor
+// (--floor-process), so that reading the file, starting and ending count too.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -29,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "ProcessRun.h"
 #include "TranslationFloor.h"
 #include "VqbBuilder.h"
 #include "morvane/Morvane.h"
@@ -121,13 +126,6 @@ double CpuSeconds() {
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// Wall time, and the processor time (user and system) of this process:
-// the second is less disturbed by other work on a shared machine.
-struct Times {
-  double wall = 0;
-  double cpu = 0;
-};
-
 class Stopwatch {
  public:
   Times Elapsed() const {
@@ -152,6 +150,16 @@ bool SameFiles(const std::string& first, const std::string& second) {
   return a.eof() && b.eof();
 }
 
+// The floor as a process of its own: the arguments after --floor-process
+// are the one-record translation's file, the rows, the channels, whether
+// the rows are an impulse response (0 or 1), and Write's arguments.
+int RunFloorProcess(char** arguments) {
+  const auto number = [&](int i) { return static_cast<std::size_t>(std::strtoull(arguments[i], nullptr, 10)); };
+  TranslationFloor floor = TranslationFloor::FromOneRecord(vqbtest::ReadFileText(arguments[0]), number(1), number(2));
+  if (number(3) != 0) floor.impulse = TranslationFloor::Impulse{2 / 64000.0, {0.5 / 32768, 4.0 / 32768}};
+  return floor.Write(arguments[4], arguments[5], number(6), number(7), number(8), number(9)) ? 0 : 1;
+}
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
@@ -160,6 +168,11 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  constexpr int kFloorArguments = 10;
+  if (argc == 2 + kFloorArguments && std::strcmp(argv[1], "--floor-process") == 0) return RunFloorProcess(argv + 2);
+  const bool wholeProcess = std::find_if(argv + 1, argv + argc, [](const char* a) {
+                              return std::strcmp(a, "--whole-process") == 0;
+                            }) != argv + argc;
   const std::size_t megabytes = ArgumentValue(argc, argv, "--megabytes", 100);
   const auto bins = static_cast<uint16_t>(ArgumentValue(argc, argv, "--bins", 360));
   const auto channelExponent = static_cast<uint8_t>(ArgumentValue(argc, argv, "--channel-exponent", 2));
@@ -179,11 +192,13 @@ int main(int argc, char** argv) {
   const std::string input = (folder / "translate_bench.vqb").string();
   const std::string output = (folder / "translate_bench.csv").string();
   const std::string floorOutput = (folder / "translate_bench_floor.csv").string();
+  const std::string oneRecordOutput = (folder / "translate_bench_one.csv").string();
 
   // The floor's fixed text and row labels come from one record's translation.
   WriteBenchFile(input, 1, record);
   std::vector<_RecordEntryTag> one = RecordList(input);
   if (!Translate(input, output, one)) return 1;
+  std::filesystem::copy_file(output, oneRecordOutput, std::filesystem::copy_options::overwrite_existing);
   TranslationFloor floor = TranslationFloor::FromOneRecord(vqbtest::ReadFileText(output), rows, channels);
   // The header's channel exponents are -1 and 2.
   if (impulse) floor.impulse = TranslationFloor::Impulse{2 / 64000.0, {0.5 / 32768, 4.0 / 32768}};
@@ -193,8 +208,15 @@ int main(int argc, char** argv) {
   const long memoryBefore = PeakResidentKilobytes();
   const std::size_t dataStart = kDirectoryStart + kDirectoryEntry * count;
   const std::size_t levelOffset = record.size() - valueBytes;
+  const auto text = [](std::size_t value) { return std::to_string(value); };
+  const std::vector<std::string> translateProcess = {VERDA_PATH, "translate", input, output};
+  const std::vector<std::string> floorProcess = {"/proc/self/exe", "--floor-process", oneRecordOutput, text(rows),
+                                                 text(channels), text(impulse ? 1 : 0), input, floorOutput,
+                                                 text(dataStart), text(count), text(units), text(levelOffset)};
 
-  std::printf("records: %zu of %zu bytes (%s), input %.1f MB\n", records.size(), record.size(),
+  std::printf("%s\nrecords: %zu of %zu bytes (%s), input %.1f MB\n",
+              wholeProcess ? "whole processes: verda translate against the floor program" : "in this process",
+              records.size(), record.size(),
               mainOnly ? "prefix and main system variables" : impulse ? "impulse response" : "spectrum",
               static_cast<double>(std::filesystem::file_size(input)) / 1e6);
   std::vector<double> translationTimes, floorTimes, fractions, cpuFractions;
@@ -203,11 +225,19 @@ int main(int argc, char** argv) {
     bool translated = false, floorWritten = false;
     Times translation, floorTime;
     const auto translate = [&] {
+      if (wholeProcess) {
+        translated = RunProcess(translateProcess, translation);
+        return;
+      }
       const Stopwatch watch;
       translated = Translate(input, output, records);
       translation = watch.Elapsed();
     };
     const auto writeFloor = [&] {
+      if (wholeProcess) {
+        floorWritten = RunProcess(floorProcess, floorTime);
+        return;
+      }
       const Stopwatch watch;
       floorWritten = floor.Write(input, floorOutput, dataStart, count, units, levelOffset);
       floorTime = watch.Elapsed();
@@ -244,10 +274,14 @@ int main(int argc, char** argv) {
               "processor time)\n",
               Median(translationTimes), outMb / Median(translationTimes), Median(floorTimes), Median(fractions),
               Median(cpuFractions));
-  std::printf("peak resident memory: %ld KB before translating, %ld KB after\n", memoryBefore,
-              PeakResidentKilobytes());
+  // In whole processes the translation's memory is not this process's.
+  if (!wholeProcess) {
+    std::printf("peak resident memory: %ld KB before translating, %ld KB after\n", memoryBefore,
+                PeakResidentKilobytes());
+  }
   std::filesystem::remove(input);
   std::filesystem::remove(output);
   std::filesystem::remove(floorOutput);
+  std::filesystem::remove(oneRecordOutput);
   return identical ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "talvinet/WholeFile.h"
+
 namespace verda {
 
 const Subcommand* FindSubcommand(const std::string& name) {
@@ -16,6 +18,11 @@ const Subcommand* FindSubcommand(const std::string& name) {
 int Fail(int status, const std::string& message) {
   std::cerr << "verda: " << message << '\n';
   return status;
+}
+
+std::string WriteFailure(const std::string& path, const std::string& otherwise) {
+  const std::string refusal = talvinet::NewFileRefusal(path);
+  return refusal.empty() ? otherwise : refusal;
 }
 
 int UsageError(const Subcommand& command, const std::string& message) {

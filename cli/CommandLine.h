@@ -54,6 +54,9 @@ const Subcommand* FindSubcommand(const std::string& name);
 
 // Prints "verda: <message>" on standard error and returns `status`.
 int Fail(int status, const std::string& message);
+// Why nothing could be written at `path`: its folder's refusal of a new file
+// when that is the cause, else `otherwise`.
+std::string WriteFailure(const std::string& path, const std::string& otherwise);
 // A usage error of `command`: the message and the command's synopsis.
 int UsageError(const Subcommand& command, const std::string& message);
 // True when the arguments ask for --help (then the help was printed).

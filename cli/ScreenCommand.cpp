@@ -41,7 +41,7 @@ int RunScreen(std::vector<std::string> arguments) {
   Talvinet::CreateBitmapFromData(bitmap.data(), screen.data());
   const bool written = *format == PictureFormat::Bitmap ? talvinet::WriteScreenBitmapFile(path, bitmap.data())
                                                         : WriteScreenPng(path, bitmap.data());
-  if (!written) return Fail(kExitFailure, "could not write '" + path + "'");
+  if (!written) return Fail(kExitFailure, WriteFailure(path, "could not write '" + path + "'"));
   return kExitSuccess;
 }
 

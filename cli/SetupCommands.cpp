@@ -36,7 +36,7 @@ int SetupFileFailure(talvinet::SetupFileResult result, const std::string& path, 
     case talvinet::SetupFileResult::kDone:
       return kExitSuccess;
     case talvinet::SetupFileResult::kNotWritten:
-      return Fail(kExitFailure, "cannot write " + path);
+      return Fail(kExitFailure, WriteFailure(path, "cannot write " + path));
     case talvinet::SetupFileResult::kNotReadable:
       return Fail(kExitFailure, "cannot read " + path);
     case talvinet::SetupFileResult::kDamaged:

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "CommandLine.h"
 #include "DataFile.h"
 #include "morvane/Rearrange.h"
 
@@ -20,6 +21,11 @@ bool CopyPath(char (&field)[kTranslatePathSize], const std::string& path) {
 
 TranslationOutcome TranslateFile(const TranslationRequest& request, const std::string& input, const std::string& output) {
   TranslationOutcome outcome;
+  std::error_code unknown;
+  if (std::filesystem::equivalent(input, output, unknown)) {
+    outcome.failure = output + ": is the input file; nothing was translated";
+    return outcome;
+  }
   std::string problem;
   const auto file = IndexDataFile(input, problem);
   if (!file) {
@@ -50,7 +56,7 @@ TranslationOutcome TranslateFile(const TranslationRequest& request, const std::s
   info.blockSelect = request.blockSelect;
   Morvane translator;
   if (!translator.Translate(&info)) {
-    outcome.failure = output + ": cannot be written";
+    outcome.failure = WriteFailure(output, output + ": cannot be written");
     return outcome;
   }
   // Records skipped for their own faults have their warnings; an empty output

@@ -29,7 +29,8 @@ struct TranslationOutcome {
   std::string failure;                // why there is no output; empty on success
 };
 
-// Translates `input` into `output`, written whole or not at all.
+// Translates `input` into `output`, written whole or not at all; an output
+// that is the input file itself, under any name, is refused.
 TranslationOutcome TranslateFile(const TranslationRequest& request, const std::string& input, const std::string& output);
 
 }  // namespace verda

@@ -14,13 +14,17 @@ void PrintOverview(std::ostream& out) {
     out << "  " << command.name << ' ' << command.synopsis << '\n';
   }
   out << '\n' << verda::kConnectionOptionsHelp;
-  out << "\n'verda COMMAND --help' describes one command.\n";
+  out << "\n'verda COMMAND --help' describes one command; 'verda --version' prints the version.\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (arguments == std::vector<std::string>{"--version"}) {
+    std::cout << "verda " VERDALON_VERSION "\n";
+    return verda::kExitSuccess;
+  }
   if (!verda::TakeConnectionOptions(arguments)) return verda::kExitUsage;
   if (arguments.empty()) {
     PrintOverview(std::cerr);

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "audio/CRecordingStatusDlg.h"
+#include "common/ReplacedFile.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
 
@@ -15,7 +16,7 @@ constexpr int kStatusUpdateMilliseconds = 100;
 
 prompts::FileDialogRequest WaveFileRequest() {
   prompts::FileDialogRequest request;
-  request.filter = QStringLiteral("Wave Audio Files (*.wav)|*.wav|All Files (*.*)|*.*||");
+  request.filter = QStringLiteral("Wave Audio Files (*.wav)|*.wav|All Files (*)|*||");
   request.defaultSuffix = QStringLiteral("*.wav");
   return request;
 }
@@ -60,14 +61,29 @@ void AudioCommands::Record(QWidget* owner, int& recording, int& playing) {
     stopRecording = nullptr;
     device->Stop();
     status.hide();
-    const QString path = prompts::SaveFileName(owner, WaveFileRequest());
-    if (!path.isEmpty()) {
-      WaitCursor wait;
-      device->Save(path);
-    }
+    SaveRecording(owner, *device);
   }
   recording = 0;
   device->Close();
+}
+
+// The recording is kept until it is saved or the user drops it: a failed save
+// says so and offers another file; Cancel in the file dialog drops it.
+void AudioCommands::SaveRecording(QWidget* owner, WaveAudioDevice& device) {
+  for (;;) {
+    const QString path = prompts::SaveFileName(owner, WaveFileRequest());
+    if (path.isEmpty()) return;
+    bool saved = false;
+    {
+      WaitCursor wait;
+      saved = device.Save(path);
+    }
+    if (saved) return;
+    const QString failure = files::WithNewFileRefusal(QStringLiteral("The recording could not be saved to %1.").arg(path), path);
+    if (prompts::Show(owner, failure + QStringLiteral("\nSave it to another file?"), prompts::Icon::Question) !=
+        prompts::Answer::Yes)
+      return;
+  }
 }
 
 void AudioCommands::Playback(QWidget* owner, int& recording, int& playing) {

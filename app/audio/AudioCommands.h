@@ -14,6 +14,7 @@ class AudioCommands {
   explicit AudioCommands(std::unique_ptr<AudioSystem> audio);
 
   bool WaveOutputExists() { return audio->WaveOutputExists(); }
+  bool WaveInputExists() { return audio->WaveInputExists(); }
 
   // Records until Stop, RequestStop or the end of the input, then asks where
   // to save the recording. `recording` and `playing` are the frame's flags.
@@ -26,6 +27,8 @@ class AudioCommands {
   void RequestStop();
 
  private:
+  void SaveRecording(QWidget* owner, WaveAudioDevice& device);
+
   std::unique_ptr<AudioSystem> audio;
   std::function<void()> stopRecording;  // set while a recording runs
 };

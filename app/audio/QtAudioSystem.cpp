@@ -54,6 +54,7 @@ qint64 PlayingMilliseconds(const QString& path) {
 std::unique_ptr<AudioSystem> MakeAudioSystem() { return std::make_unique<QtAudioSystem>(); }
 
 bool QtAudioSystem::WaveOutputExists() { return !QMediaDevices::audioOutputs().isEmpty(); }
+bool QtAudioSystem::WaveInputExists() { return !QMediaDevices::audioInputs().isEmpty(); }
 
 QtWaveAudioDevice::QtWaveAudioDevice() = default;
 

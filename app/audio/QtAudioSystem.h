@@ -38,5 +38,6 @@ class QtWaveAudioDevice final : public WaveAudioDevice {
 class QtAudioSystem final : public AudioSystem {
  public:
   bool WaveOutputExists() override;
+  bool WaveInputExists() override;
   std::unique_ptr<WaveAudioDevice> NewDevice() override { return std::make_unique<QtWaveAudioDevice>(); }
 };

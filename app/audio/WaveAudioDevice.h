@@ -40,6 +40,7 @@ class AudioSystem {
   virtual ~AudioSystem() = default;
 
   virtual bool WaveOutputExists() = 0;
+  virtual bool WaveInputExists() = 0;
   virtual std::unique_ptr<WaveAudioDevice> NewDevice() = 0;
 };
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <sndfile.h>
 
+#include "common/ReplacedFile.h"
+
 namespace {
 
 // libsndfile's virtual I/O over the file being written, so that the wave
@@ -40,7 +42,7 @@ bool WriteWaveFile(const QString& path, const WaveFormat& format, QIODevice& sam
   const int sampleFormat = SampleFormat(format);
   if (sampleFormat == 0 || format.channels < 1 || format.samplesPerSecond < 1) return false;
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!files::OpenReplacing(file)) return false;
   SF_INFO info{};
   info.samplerate = format.samplesPerSecond;
   info.channels = format.channels;

@@ -67,11 +67,17 @@ bool IsEnabled(int id, const CommandState& state) {
     case Rule::SelectedMemoryFile:
       return kind == 11;
     case Rule::RecordAllowed:
-      return state.waveOutputExists && !state.playing;
+      return state.waveOutputExists && state.waveInputExists && !state.playing;
     case Rule::PlaybackAllowed:
       return state.waveOutputExists && !state.recording;
   }
   return false;
+}
+
+const char* MissingDeviceText(int id, const CommandState& state) {
+  if (id != kRecord && id != kPlayback) return nullptr;
+  if (id == kRecord && !state.waveInputExists) return "No sound input device was found.";
+  return state.waveOutputExists ? nullptr : "No sound output device was found.";
 }
 
 bool IsChecked(int id, const CommandState& state) {

@@ -15,7 +15,7 @@ enum class Rule {
   SelectedAnalyzerRoot,      // kind 1
   SelectedDataFile,          // kind 11 or 13
   SelectedMemoryFile,        // kind 11
-  RecordAllowed,             // a wave output exists and no playback runs
+  RecordAllowed,             // a wave output and a sound input exist and no playback runs
   PlaybackAllowed,           // a wave output exists and no recording runs
   PlatformDecides,
 };
@@ -24,6 +24,7 @@ struct CommandState {
   bool connected = false;
   std::optional<int> selectedKind;  // empty when the tree pane does not exist
   bool waveOutputExists = false;
+  bool waveInputExists = true;  // only Record needs one
   bool recording = false;
   bool playing = false;
 };
@@ -40,5 +41,8 @@ Rule RuleOf(int id);
 bool IsEnabled(int id, const CommandState& state);
 // Record and Playback show a check mark while their activity runs.
 bool IsChecked(int id, const CommandState& state);
+// Why Record or Playback is unavailable when a sound device is missing, for
+// its status tip and tool tip; null when no device is missing.
+const char* MissingDeviceText(int id, const CommandState& state);
 
 }  // namespace cmd

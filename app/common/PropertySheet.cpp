@@ -21,6 +21,12 @@ PropertySheet::PropertySheet(const QString& caption, QWidget* parent)
   layout->addWidget(buttons);
 }
 
+void PropertySheet::ShowOnlyCloseButton() {
+  buttons->button(QDialogButtonBox::Cancel)->hide();
+  buttons->button(QDialogButtonBox::Apply)->hide();
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Close"));
+}
+
 void PropertySheet::AddPage(PropertyPage* page, const QString& title) { tabs->addTab(page, title); }
 
 void PropertySheet::showEvent(QShowEvent* event) {

@@ -26,6 +26,10 @@ class PropertySheet : public QDialog {
   void AddPage(PropertyPage* page, const QString& title);
   QTabWidget* Tabs() const { return tabs; }
   QDialogButtonBox* Buttons() const { return buttons; }
+  // For sheets whose pages apply every change at once: a single "&Close"
+  // (the OK button) instead of OK, Cancel and Apply, since nothing could be
+  // cancelled.
+  void ShowOnlyCloseButton();
 
  protected:
   void showEvent(QShowEvent* event) override;

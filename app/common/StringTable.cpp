@@ -33,7 +33,7 @@ const QHash<int, const char*>& Table() {
       {kProfileRenamePrompt, "A profile with this name already exists.\nPlease enter a new name:"},
       {kProfileNameHasComma, "A profile name cannot contain a comma.  Please enter a new name."},
       {kDownloadCaption, "Downloading.  Please wait..."},
-      {kVqbFilter, "VQB Binary Files (*.vqb)|*.vqb|All Files (*.*)|*.*||"},
+      {kVqbFilter, "VQB Binary Files (*.vqb)|*.vqb|All Files (*)|*||"},
       {kCreateNameTooLong, "Please enter a name with fewer than 8 characters."},
       {kCreateFailed,
        "The file couldn't be created.\nCheck that the name is unique and that the analyzer has enough memory."},

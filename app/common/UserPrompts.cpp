@@ -14,6 +14,7 @@ struct Script {
   bool active = false;
   QQueue<Answer> answers;
   QQueue<QString> fileNames;
+  FileDialogRequest lastRequest;
   QStringList shown;
 };
 
@@ -30,8 +31,9 @@ QString QtFilter(const QString& filter) {
   return names.join(QLatin1String(";;"));
 }
 
-QString ScriptedFileName() {
+QString ScriptedFileName(const FileDialogRequest& request) {
   Script& script = TheScript();
+  script.lastRequest = request;
   return script.fileNames.isEmpty() ? QString() : script.fileNames.dequeue();
 }
 
@@ -95,12 +97,12 @@ Answer ShowMessage(QWidget* parent, int messageId, Icon icon) {
 }
 
 QString SaveFileName(QWidget* parent, const FileDialogRequest& request) {
-  if (TheScript().active) return WithSuffix(ScriptedFileName(), request.defaultSuffix);
+  if (TheScript().active) return WithSuffix(ScriptedFileName(request), request.defaultSuffix);
   return RunFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
 QString OpenFileName(QWidget* parent, const FileDialogRequest& request) {
-  if (TheScript().active) return ScriptedFileName();
+  if (TheScript().active) return ScriptedFileName(request);
   return RunFileDialog(parent, request, QFileDialog::AcceptOpen);
 }
 
@@ -113,6 +115,7 @@ void SetScripted(bool scripted) {
 void QueueAnswer(Answer answer) { TheScript().answers.enqueue(answer); }
 void QueueFileName(const QString& fileName) { TheScript().fileNames.enqueue(fileName); }
 QStringList ShownTexts() { return TheScript().shown; }
+FileDialogRequest LastFileRequest() { return TheScript().lastRequest; }
 void ClearLog() { TheScript().shown.clear(); }
 
 }  // namespace prompts

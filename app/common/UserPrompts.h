@@ -37,6 +37,8 @@ void SetScripted(bool scripted);
 void QueueAnswer(Answer answer);
 void QueueFileName(const QString& fileName);
 QStringList ShownTexts();
+// The request of the last file dialog asked for while scripted.
+FileDialogRequest LastFileRequest();
 void ClearLog();
 
 }  // namespace prompts

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "browser/FileTreeItemKind.h"
+#include "common/LastFolders.h"
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
@@ -78,10 +79,13 @@ void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg
   prompts::FileDialogRequest request;
   request.filter = strings::LoadString(strings::kVqbFilter);
   request.defaultSuffix = QStringLiteral("vqb");
+  request.startPath = folders::ProposedDownloadPath(source);
   const QString destination = prompts::SaveFileName(parent, request);
   if (destination.isEmpty()) return;
   // The window goes first, so that the message has an enabled frame to sit on.
-  if (CopyWithProgress(parent, link, progress, source, destination) == CopyOutcome::Failed)
+  const CopyOutcome outcome = CopyWithProgress(parent, link, progress, source, destination);
+  if (outcome == CopyOutcome::Copied) folders::Remember(folders::Use::Download, destination);
+  if (outcome == CopyOutcome::Failed)
     prompts::Show(parent, CopyFailureMessage(link, source, destination), prompts::Icon::Warning);
 }
 

@@ -1,8 +1,5 @@
 #include "manager/CInstrumentManagerDlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
-
 #include "manager/CMgrControlDlg.h"
 #include "manager/CMgrMacrosDlg.h"
 #include "manager/CMgrSetupsDlg.h"
@@ -15,9 +12,6 @@ CInstrumentManagerDlg::CInstrumentManagerDlg(AnalyzerLink& link, QWidget* parent
   AddPage(new CMgrControlDlg(link, this), QStringLiteral("Control"));
   AddPage(new CMgrSetupsDlg(link, this), QStringLiteral("Setups"));
   AddPage(new CMgrMacrosDlg(link, this), QStringLiteral("Macros"));
-  Buttons()->button(QDialogButtonBox::Cancel)->hide();
-  Buttons()->button(QDialogButtonBox::Apply)->hide();
-  QPushButton* close = Buttons()->button(QDialogButtonBox::Ok);
-  close->setText(QStringLiteral("&Close"));
+  ShowOnlyCloseButton();
   resize(520, 340);
 }

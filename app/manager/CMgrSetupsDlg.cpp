@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/ReplacedFile.h"
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
@@ -15,7 +16,7 @@ constexpr int kNameColumnWidth = 100;
 constexpr int kBootColumnWidth = 136;
 
 prompts::FileDialogRequest SetupFileRequest() {
-  return {QString(), QStringLiteral("Setup Files (*.set)|*.set|All Files (*.*)|*.*||"), QStringLiteral("set"),
+  return {QString(), QStringLiteral("Setup Files (*.set)|*.set|All Files (*)|*||"), QStringLiteral("set"),
           QString()};
 }
 
@@ -134,7 +135,12 @@ void CMgrSetupsDlg::OnSaveFile() {
   const QString path = prompts::SaveFileName(this, SetupFileRequest());
   if (!path.isEmpty()) {
     const auto result = WhileWaiting([&] { return link.SaveSetupFile(setup, path, 1); });
-    Report(result == talvinet::SetupFileResult::kDone, strings::kSetupDownloaded, strings::kSetupNotDownloaded);
+    if (result == talvinet::SetupFileResult::kNotWritten) {
+      prompts::Show(this, files::WithNewFileRefusal(strings::LoadString(strings::kSetupNotDownloaded), path),
+                    prompts::Icon::Warning);
+    } else {
+      Report(result == talvinet::SetupFileResult::kDone, strings::kSetupDownloaded, strings::kSetupNotDownloaded);
+    }
   }
   ClearSelection();
 }

@@ -75,8 +75,9 @@ CVirtualRtaDlg::CVirtualRtaDlg(AnalyzerLink& analyzer, QWidget* parent)
   setFixedSize(lastKey.x() + faces::kFaceWidth + kMargin, lastKey.y() + faces::kFaceHeight + kMargin);
   settings::Store store;
   settings = panel::ReadPanelSettings(store);
-  picture = QImage(talvinet::kScreenWidth, talvinet::kScreenHeight, QImage::Format_Mono);
-  picture.fill(1);
+  // Until the first whole capture the bits are those of a blank screen, white like the picture on show.
+  Talvinet::CreateBitmapFromData(bitmapBits.data(), screenBuffer.data());
+  picture = panel::ScreenImage(bitmapBits.data());
   silenceNotice = new QLabel(NotAnsweringNotice(), this);
   silenceNotice->setObjectName(QStringLiteral("silenceNotice"));
   silenceNotice->setAutoFillBackground(true);

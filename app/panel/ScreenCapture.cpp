@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "common/ReplacedFile.h"
 #include "common/UserPrompts.h"
 #include "panel/ScreenPrinting.h"
 #include "talvinet/ScreenBitmapFile.h"
@@ -17,12 +18,13 @@ void CaptureToClipboard(const QImage& picture) { QGuiApplication::clipboard()->s
 
 void CaptureToBitmapFile(QWidget* parent, const unsigned char* bitmap) {
   prompts::FileDialogRequest request;
-  request.filter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*||");
+  request.filter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|All Files (*)|*||");
   request.defaultSuffix = QStringLiteral("bmp");
   const QString path = prompts::SaveFileName(parent, request);
   if (path.isEmpty()) return;
   if (!talvinet::WriteScreenBitmapFile(QFile::encodeName(path).toStdString(), bitmap))
-    prompts::Show(parent, QString::fromLatin1(kBitmapSaveFailed), prompts::Icon::Warning);
+    prompts::Show(parent, files::WithNewFileRefusal(QString::fromLatin1(kBitmapSaveFailed), path),
+                  prompts::Icon::Warning);
 }
 
 void CaptureToPrinter(QWidget* parent, QPrinter& printer, const QImage& picture, int printSize) {

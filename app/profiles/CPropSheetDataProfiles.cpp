@@ -8,4 +8,6 @@ CPropSheetDataProfiles::CPropSheetDataProfiles(DataProfileList& profiles, QWidge
   setObjectName(QStringLiteral("dataProfilesSheet"));
   AddPage(new CPropPageDataProfileManagerDlg(profiles, this), QStringLiteral("Data Profile Manager"));
   AddPage(new CPropPageCustomOptionsDlg(profiles, this), QStringLiteral("Custom Options"));
+  // Every change applies at once, so there is nothing for a Cancel to undo.
+  ShowOnlyCloseButton();
 }

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "common/ReplacedFile.h"
+
 namespace {
 constexpr int kMaxByte = 255;
 }
@@ -19,7 +21,7 @@ bool WriteProfileExchangeFile(const QString& path, const std::vector<QString>& t
   }
   bytes[0] = static_cast<char>(written);
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!files::OpenReplacing(file)) return false;
   if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return false;

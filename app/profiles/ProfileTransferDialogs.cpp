@@ -1,12 +1,14 @@
 #include "profiles/ProfileTransferDialogs.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
+#include "common/ReplacedFile.h"
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "profiles/ProfileExchangeFile.h"
@@ -15,7 +17,7 @@
 namespace {
 
 prompts::FileDialogRequest ExchangeFileRequest(const QString& caption) {
-  return {caption, QStringLiteral("Data Profile Files (*.vqf)|*.vqf|All Files (*.*)|*.*||"), QStringLiteral("*.vqf"),
+  return {caption, QStringLiteral("Data Profile Files (*.vqf)|*.vqf|All Files (*)|*||"), QStringLiteral("*.vqf"),
           QString()};
 }
 
@@ -84,6 +86,8 @@ void CExportProfilesDlg::accept() {
     prompts::ShowMessage(this, strings::kSelectOutputFile);
     return;
   }
+  // The import browser lists only .vqf files.
+  if (QFileInfo(FileName()).suffix().isEmpty()) SetFileName(FileName() + QStringLiteral(".vqf"));
   const std::vector<int> ids = SelectedIds();
   if (ids.empty()) {
     prompts::ShowMessage(this, strings::kSelectProfileToExport);
@@ -93,8 +97,12 @@ void CExportProfilesDlg::accept() {
   for (int id : ids) {
     if (const DataProfile* profile = profiles.Find(id)) texts.push_back(profile->Format());
   }
-  // A file that cannot be written is passed over without a word.
-  WriteProfileExchangeFile(FileName(), texts);
+  // The dialog stays open for another file name.
+  if (!WriteProfileExchangeFile(FileName(), texts)) {
+    const QString failure = QStringLiteral("The profiles could not be written to %1.").arg(FileName());
+    prompts::Show(this, files::WithNewFileRefusal(failure, FileName()), prompts::Icon::Warning);
+    return;
+  }
   QDialog::accept();
 }
 
@@ -103,6 +111,14 @@ CImportProfilesDlg::CImportProfilesDlg(DataProfileList& profileList, QWidget* pa
                             QStringLiteral("Profiles to Import"), parent),
       profiles(profileList) {
   setObjectName(QStringLiteral("importProfilesDialog"));
+  connect(FileNameEdit(), &QLineEdit::editingFinished, this, &CImportProfilesDlg::LoadTypedFile);
+}
+
+// A typed path lists its profiles as a browsed one does.
+bool CImportProfilesDlg::LoadTypedFile() {
+  if (FileName() == loadedPath) return false;
+  LoadFile(FileName());
+  return true;
 }
 
 void CImportProfilesDlg::Browse() {
@@ -112,12 +128,15 @@ void CImportProfilesDlg::Browse() {
 
 void CImportProfilesDlg::LoadFile(const QString& path) {
   SetFileName(path);
+  loadedPath = path;
   fileProfiles = ReadProfileExchangeFile(path);
   List()->clear();
   for (const DataProfile& profile : fileProfiles) AddEntry(List(), profile);
 }
 
 void CImportProfilesDlg::accept() {
+  // Enter after typing a path lists the file's profiles first.
+  if (LoadTypedFile()) return;
   const std::vector<int> ids = SelectedIds();
   if (ids.empty()) {
     prompts::ShowMessage(this, strings::kSelectProfileToImport);

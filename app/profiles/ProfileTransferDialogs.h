@@ -19,6 +19,7 @@ class ProfileTransferDialog : public QDialog {
   QString FileName() const;
   void SetFileName(const QString& fileName);
   QListWidget* List() const { return list; }
+  QLineEdit* FileNameEdit() const { return fileName; }
   // Item data of the selected entries, in list order.
   std::vector<int> SelectedIds() const;
 
@@ -54,6 +55,10 @@ class CImportProfilesDlg : public ProfileTransferDialog {
   void Browse() override;
 
  private:
+  // Lists the typed file's profiles unless they are listed; true when it did.
+  bool LoadTypedFile();
+
   DataProfileList& profiles;
+  QString loadedPath;
   std::vector<DataProfile> fileProfiles;  // ids are positions in the file
 };

@@ -1,4 +1,4 @@
-// The About box: the start-up picture and nothing else.
+// The About box: the start-up picture, the program's version and a close button.
 #pragma once
 
 #include "common/CBitmapDialog.h"

@@ -179,6 +179,7 @@ cmd::CommandState CMainFrame::CurrentCommandState() const {
   state.connected = app.m_connected == 1;
   if (tree) state.selectedKind = tree->GetSelectedKind();
   state.waveOutputExists = waveOutputExists;
+  state.waveInputExists = waveInputExists;
   state.recording = recording == 1;
   state.playing = playing == 1;
   return state;
@@ -188,7 +189,12 @@ void CMainFrame::UpdateCommandUI() {
   const cmd::CommandState state = CurrentCommandState();
   for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
     it.value()->setEnabled(cmd::IsEnabled(it.key(), state));
-    if (it.key() == cmd::kRecord || it.key() == cmd::kPlayback) it.value()->setChecked(cmd::IsChecked(it.key(), state));
+    if (it.key() == cmd::kRecord || it.key() == cmd::kPlayback) {
+      it.value()->setChecked(cmd::IsChecked(it.key(), state));
+      const char* missing = cmd::MissingDeviceText(it.key(), state);
+      it.value()->setStatusTip(missing ? QString::fromLatin1(missing) : strings::StatusPrompt(it.key()));
+      it.value()->setToolTip(missing ? QString::fromLatin1(missing) : strings::ToolTipPrompt(it.key()));
+    }
   }
   actions[cmd::kViewToolbar]->setChecked(!toolbar->isHidden());
   actions[cmd::kViewStatusBar]->setChecked(!statusBar()->isHidden());
@@ -365,18 +371,23 @@ void CMainFrame::OnVirtualRta() {
 
 void CMainFrame::SetAudioSystem(std::unique_ptr<AudioSystem> system) {
   audio = std::make_unique<AudioCommands>(std::move(system));
+  FindSoundDevices();
+}
+
+void CMainFrame::FindSoundDevices() {
   waveOutputExists = audio->WaveOutputExists();
+  waveInputExists = audio->WaveInputExists();
 }
 
 void CMainFrame::OnRecord() {
   audio->Record(this, recording, playing);
-  waveOutputExists = audio->WaveOutputExists();
+  FindSoundDevices();
   if (closeAfterRecording) close();
 }
 
 void CMainFrame::OnPlayback() {
   audio->Playback(this, recording, playing);
-  waveOutputExists = audio->WaveOutputExists();
+  FindSoundDevices();
 }
 
 // Closing while recording ends the recording first; the window closes once

@@ -73,6 +73,8 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
 
   // Virtual front panel and audio
   void OnVirtualRta();
+  // Which sound devices the commands have, read again after each use.
+  void FindSoundDevices();
   void OnRecord();
   void OnPlayback();
   bool StopRecordingBeforeClosing(QCloseEvent* event);
@@ -86,6 +88,7 @@ class CMainFrame : public QMainWindow, public ConnectionHost {
   QLabel* idleText = nullptr;
   QRect windowRect;  // saved as "Window Pos" when the frame goes
   bool waveOutputExists = false;
+  bool waveInputExists = false;
   int recording = 0;
   int playing = 0;
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "browser/FileTreeItemKind.h"
+#include "common/LastFolders.h"
+#include "common/ReplacedFile.h"
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
@@ -148,7 +151,7 @@ void CTranslateFileDlg::SetInput(int kind, const QString& path) {
 }
 
 void CTranslateFileDlg::ShowInput() {
-  outputEdit->setText(DefaultOutputPath(inputEdit->text()));
+  outputEdit->setText(ProposedOutputPath(inputKind, inputEdit->text()));
   FillRecordList();
   translateButton->setEnabled(false);
 }
@@ -222,7 +225,7 @@ void CTranslateFileDlg::OnProfileManager() {
 
 void CTranslateFileDlg::OnBrowseInput() {
   const QString path = prompts::OpenFileName(
-      this, FileRequest("Select Input File", "*.vqb", "VQB Binary Files (*.vqb)|*.vqb|All Files (*.*)|*.*||"));
+      this, FileRequest("Select Input File", "*.vqb", "VQB Binary Files (*.vqb)|*.vqb|All Files (*)|*||"));
   if (path.isEmpty()) return;
   inputKind = FileTreeItemKind::kComputerFile;
   inputEdit->setText(path);
@@ -232,7 +235,7 @@ void CTranslateFileDlg::OnBrowseInput() {
 void CTranslateFileDlg::OnBrowseOutput() {
   const QString path =
       prompts::SaveFileName(this, FileRequest("Select Output File", "*.csv",
-                                              "Translated Files (*.csv)|*.csv|All Files (*.*)|*.*||", outputEdit->text()));
+                                              "Translated Files (*.csv)|*.csv|All Files (*)|*||", outputEdit->text()));
   if (!path.isEmpty()) outputEdit->setText(path);
 }
 
@@ -267,6 +270,10 @@ void CTranslateFileDlg::OnTranslate() {
     prompts::ShowMessage(this, strings::kSelectRecords, prompts::Icon::Warning);
     return;
   }
+  if (inputKind != FileTreeItemKind::kMemoryFile && IsInputFile(inputEdit->text(), outputPath)) {
+    prompts::Show(this, QString::fromLatin1(kOutputIsInput), prompts::Icon::Warning);
+    return;
+  }
   bool translated = false;
   QString copyFailure;
   {
@@ -289,8 +296,9 @@ void CTranslateFileDlg::OnTranslate() {
   // the user knows no translation was made.
   if (!copyFailure.isEmpty()) prompts::Show(this, copyFailure, prompts::Icon::Warning);
   if (!translated) return;
+  folders::Remember(folders::Use::Output, outputPath);
   prompts::ShowMessage(this, strings::kFinishedTranslating, prompts::Icon::Information);
-  if (autoLaunch->isChecked() && !LaunchViewer(viewerEdit->text(), outputPath))
+  if (autoLaunch->isChecked() && !LaunchViewer(viewerEdit->text(), QFileInfo(outputPath).absoluteFilePath()))
     prompts::ShowMessage(this, strings::kViewerLaunchFailed, prompts::Icon::Warning);
 }
 
@@ -305,12 +313,16 @@ bool CTranslateFileDlg::Translate(const QString& inputPath, const QString& outpu
   const TranslationJob job{inputPath, outputPath, profile, SelectedRecords(), Preamble(noteEdit->text())};
   const TranslationOutcome outcome = RunTranslation(job);
   if (outcome == TranslationOutcome::Failed) {
-    prompts::ShowMessage(this, strings::kTranslationFailed, prompts::Icon::Warning);
+    prompts::Show(this, files::WithNewFileRefusal(strings::LoadString(strings::kTranslationFailed), outputPath),
+                  prompts::Icon::Warning);
     return false;
   }
   if (outcome == TranslationOutcome::NeedsRearranging) {
     prompts::ShowMessage(this, strings::kFormattingData, prompts::Icon::Information);
-    RearrangeTranslatedFile(outputPath);
+    if (!RearrangeTranslatedFile(outputPath)) {
+      prompts::Show(this, RearrangementFailure(outputPath), prompts::Icon::Warning);
+      return false;
+    }
   }
   return true;
 }

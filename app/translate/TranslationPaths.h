@@ -11,5 +11,20 @@
 // letters and no upper-case ones, else in upper case.
 QString DefaultOutputPath(const QString& inputPath);
 
+// The output the dialog proposes for its input: DefaultOutputPath of a
+// computer file; for a memory file, whose name has no folder, the name made
+// into a .csv file in the folder last used for output (else documents, else
+// home). Always absolute.
+QString ProposedOutputPath(int inputKind, const QString& input);
+
+// True when `output` is the file `input`, under any name or link.
+bool IsInputFile(const QString& input, const QString& output);
+
+// The warning for an output whose autostore table could not be turned.
+QString RearrangementFailure(const QString& outputPath);
+
+inline constexpr const char* kOutputIsInput =
+    "The output file is the input file.  Please select another output file.";
+
 // The file note as the translator writes it: with CR LF appended, or empty.
 QByteArray Preamble(const QString& note);

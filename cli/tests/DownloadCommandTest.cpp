@@ -101,7 +101,8 @@ TEST_F(DownloadCommandTest, EachFailureSaysWhichStepFailed) {
       {"no record size", "TWO", 0, true, "out.vqb",
        "verda: the analyzer did not tell the size of record 1 of 2; nothing was written\n"},
       {"destination", "TWO", 0, false, missingFolder.c_str(),
-       "verda: " + missingFolder + " cannot be written: No such file or directory; nothing was written\n"},
+       "verda: the folder " + (folder / "missing").string() +
+           " cannot take a new file: No such file or directory; nothing was written\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

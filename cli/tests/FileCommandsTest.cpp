@@ -142,6 +142,9 @@ TEST(VerdaUsage, HelpDescribesEachCommand) {
     EXPECT_EQ(result.out.rfind(std::string("usage: verda ") + command, 0), 0u) << result.out;
   }
   EXPECT_EQ(RunVerda({"--help"}).status, 0);
+  const VerdaResult version = RunVerda({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "verda " VERDALON_VERSION "\n");
 }
 
 TEST_F(FileCommandsTest, UnreadableInputsAndUnwritableOutputsExitWithStatusOne) {
@@ -155,8 +158,20 @@ TEST_F(FileCommandsTest, UnreadableInputsAndUnwritableOutputsExitWithStatusOne) 
   const std::string blocked = dir.File("no/such/dir/out.csv");
   const VerdaResult unwritable = RunVerda({"translate", input, blocked, "--record", "1:1"});
   EXPECT_EQ(unwritable.status, 1);
-  EXPECT_EQ(unwritable.err, "verda: " + blocked + ": cannot be written\n");
+  EXPECT_EQ(unwritable.err,
+            "verda: the folder " + dir.File("no/such/dir") + " cannot take a new file: No such file or directory\n");
   EXPECT_FALSE(std::filesystem::exists(blocked));
+
+  // The measurement file is never replaced by its own translation, not even through a link.
+  const std::string link = dir.File("link.vqb");
+  std::filesystem::create_symlink(input, link);
+  const auto before = std::filesystem::file_size(input);
+  for (const std::string& output : {input, link}) {
+    const VerdaResult itself = RunVerda({"translate", input, output});
+    EXPECT_EQ(itself.status, 1);
+    EXPECT_EQ(itself.err, "verda: " + output + ": is the input file; nothing was translated\n");
+  }
+  EXPECT_EQ(std::filesystem::file_size(input), before);
 }
 
 // Three files, one of them not a binary data file, two at a time: the two

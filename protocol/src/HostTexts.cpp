@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "talvinet/Talvinet.h"
+#include "talvinet/WholeFile.h"
 
 namespace talvinet {
 
@@ -56,8 +57,10 @@ std::string DownloadFailureText(const DownloadFailureStruct& failure, const std:
     }
     case kDownloadCancelled:
       return "the download was cancelled during " + RecordOfFile(failure);
-    case kDownloadDestination:
-      return output + " cannot be written: " + std::strerror(failure.systemError);
+    case kDownloadDestination: {
+      const std::string refusal = NewFileRefusal(output);
+      return !refusal.empty() ? refusal : output + " cannot be written: " + std::strerror(failure.systemError);
+    }
     default:
       return "could not copy '" + name + "' to " + output;
   }

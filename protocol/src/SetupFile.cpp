@@ -55,8 +55,8 @@ std::string HeaderText(std::string_view field, std::size_t width) {
 
 // The largest setup count the 6-character header field can hold.
 constexpr long kLargestSetupCount = 999999;
-// A file longer than any header and setup can be is not read further.
-constexpr std::size_t kLargestSetupFile = kSetupFileHeaderSize + kLargestSetupCount * 3 + 2 + 1;
+// Nothing past the longest header and setup there can be is read.
+constexpr std::size_t kLargestSetupFile = kSetupFileHeaderSize + kLargestSetupCount * 3 + 2;
 
 }  // namespace
 
@@ -88,9 +88,11 @@ std::optional<SetupFileContents> ParseSetupFile(std::string_view file) {
     fields[i][width] = '\0';
     offset += width + kLineEndSize;
   }
+  // Bytes after the setup, such as an end-of-file mark or a line end another
+  // tool added, are not part of it.
   const auto byteCount = SetupByteCount(contents.header);
-  if (!byteCount || file.size() - offset != *byteCount) return std::nullopt;
-  contents.setupBytes = std::string(file.substr(offset));
+  if (!byteCount || file.size() - offset < *byteCount) return std::nullopt;
+  contents.setupBytes = std::string(file.substr(offset, *byteCount));
   return contents;
 }
 

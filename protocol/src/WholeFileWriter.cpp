@@ -3,16 +3,21 @@
 #include "talvinet/WholeFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <random>
 
 namespace talvinet {
 namespace {
 
 constexpr int kNameAttempts = 16;
+// As many links as the system itself follows before it gives up.
+constexpr int kMostLinks = 40;
 
 // ".<name>.<random>.part" in the destination's folder, so that the final
 // rename never crosses a file system.
@@ -25,7 +30,41 @@ std::string TemporaryPathFor(const std::string& destination, std::mt19937_64& ra
   return folder + "." + name + suffix;
 }
 
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The replaced file keeps the permission bits and, where the system lets
+// its owner give it, the group the user set up.
+void KeepAttributesOf(const std::string& replaced, int descriptor) {
+  struct stat old{};
+  if (::stat(replaced.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+  // Refused when the user is no member of that group; the folder's group stays then.
+  [[maybe_unused]] const int grouped = ::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid);
+  ::fchmod(descriptor, old.st_mode & 07777);
+}
+
 }  // namespace
+
+std::string ReplacementTarget(const std::string& path) {
+  namespace fs = std::filesystem;
+  fs::path target(path);
+  std::error_code error;
+  for (int hop = 0; hop < kMostLinks && fs::is_symlink(fs::symlink_status(target, error)); ++hop) {
+    const fs::path linked = fs::read_symlink(target, error);
+    if (error) break;
+    target = linked.is_absolute() ? linked : target.parent_path() / linked;
+  }
+  return target.string();
+}
+
+std::string NewFileRefusal(const std::string& path) {
+  WholeFileWriter probe;
+  if (probe.Open(path) || !probe.FolderRefused()) return {};
+  return "the folder " + FolderOf(ReplacementTarget(path)) + " cannot take a new file: " + std::strerror(probe.Error());
+}
 
 WholeFileWriter::~WholeFileWriter() { Discard(); }
 
@@ -38,19 +77,24 @@ bool WholeFileWriter::Failed() {
 bool WholeFileWriter::Open(const std::string& destination) {
   Discard();
   error_ = 0;
+  folderRefused_ = false;
   if (destination.empty() || destination.back() == '/') {
     errno = EISDIR;
     return Failed();
   }
+  // Through a symbolic link the linked file is replaced, and the link stays.
+  const std::string target = ReplacementTarget(destination);
   std::mt19937_64 random(std::random_device{}());
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    const std::string candidate = TemporaryPathFor(destination, random);
-    // The mode lets the umask decide, as for any new file.
+    const std::string candidate = TemporaryPathFor(target, random);
+    // A new file's mode lets the umask decide, as for any new file.
     const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
       if (errno == EEXIST) continue;
+      folderRefused_ = true;
       return Failed();
     }
+    KeepAttributesOf(target, fd);
     stream_ = ::fdopen(fd, "wb");
     if (stream_ == nullptr) {
       Failed();
@@ -59,7 +103,7 @@ bool WholeFileWriter::Open(const std::string& destination) {
       return false;
     }
     temporaryPath_ = candidate;
-    destination_ = destination;
+    destination_ = target;
     return true;
   }
   return Failed();

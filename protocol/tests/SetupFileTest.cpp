@@ -40,7 +40,8 @@ TEST(SetupFileFormat, OnlyWholeFilesWithCompleteLinesParse) {
   brokenLine[7] = 'x';
   std::string noCount = whole;
   noCount.replace(0, 6, "  abc ");
-  for (const std::string& damaged : {whole.substr(0, whole.size() - 1), whole + "x", whole.substr(0, 50), brokenLine,
+  EXPECT_EQ(ParseSetupFile(whole + "\x1a")->setupBytes, whole.substr(kSetupFileHeaderSize));
+  for (const std::string& damaged : {whole.substr(0, whole.size() - 1), whole.substr(0, 50), brokenLine,
                                      noCount, std::string()}) {
     EXPECT_FALSE(ParseSetupFile(damaged)) << damaged.size();
   }
@@ -99,6 +100,21 @@ TEST_F(SetupFileTest, RefusedFilesSendNoSetupBytes) {
   EXPECT_EQ(LoadSetupFile(analyzer, 6, path, 0), SetupFileResult::kDamaged);
   EXPECT_EQ(line.Written(), "");
   EXPECT_EQ(LoadSetupFile(analyzer, 6, path + ".missing", 0), SetupFileResult::kNotReadable);
+}
+
+// Files that passed through other tools may end in an end-of-file mark or a
+// line end: only the setup's own bytes go to the analyzer.
+TEST_F(SetupFileTest, TrailingBytesAreNotSent) {
+  ASSERT_EQ(SaveSetupFile(analyzer, 1, path, 0), SetupFileResult::kDone);
+  const std::string saved = FileText();
+  for (const std::string& trailer : {std::string("\x1a"), std::string("\r\n\x1a~~")}) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << saved << trailer;
+    Values(6).clear();
+    line.ClearWritten();
+    ASSERT_EQ(LoadSetupFile(analyzer, 6, path, 0), SetupFileResult::kDone) << trailer.size();
+    EXPECT_EQ(Values(6), Values(1));
+    EXPECT_TRUE(line.Written().ends_with("SB 6\r\n" + saved.substr(kSetupFileHeaderSize))) << line.Written();
+  }
 }
 
 TEST_F(SetupFileTest, AFailedDownloadLeavesTheOldFile) {

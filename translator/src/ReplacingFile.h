@@ -1,6 +1,8 @@
 // A file written whole or not at all: the text goes to a temporary file beside
 // the target, which replaces the target only when every write succeeded.
-// Dropping the object without Commit leaves the target as it was.
+// Dropping the object without Commit leaves the target as it was. A target
+// reached through a symbolic link is replaced where the link leads, and a
+// replaced file's permission bits and group carry over.
 #pragma once
 
 #include <cstdio>

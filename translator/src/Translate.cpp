@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -15,6 +16,7 @@ constexpr unsigned short kAutostoreBit = 0x0800;
 constexpr long long kBlockMaskOffset = 8;
 constexpr uint32_t kRecordBanner = 0x0001;
 const char* const kBannerRule = "===================================\r\n";
+constexpr std::size_t kInputBlockBytes = std::size_t{1} << 20;
 
 _DataProfileTag EveryOptionProfile() {
   _DataProfileTag profile{};
@@ -34,6 +36,11 @@ int Morvane::Translate(_TranslateInfoTag* info) {
   CloseInput();
   inputFile = std::fopen(PathField(info->inputPath).c_str(), "rb");
   if (inputFile == nullptr) return 0;
+  // The records are read one after another: in large blocks, not in the
+  // stream's default pieces of a few kilobytes. (Without a buffer of its own,
+  // the C library keeps its default size.)
+  inputBlock.resize(kInputBlockBytes);
+  std::setvbuf(inputFile, inputBlock.data(), _IOFBF, inputBlock.size());
   int result = 0;
   if (Init(inputFile) != 0) {
     ReplacingFile output;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "TempDir.h"
 #include "VqbBuilder.h"
 #include "morvane/Morvane.h"
+#include "morvane/Rearrange.h"
 
 using vqbtest::Bytes;
 
@@ -133,6 +135,28 @@ TEST_F(TranslateTest, SuccessReplacesAnExistingOutput) {
   ASSERT_EQ(translator.Translate(&info), 1);
   EXPECT_EQ(ReadFileText(output), "");
   EXPECT_TRUE(OnlyOutputIn(dir.Path(), 2)) << "no temporary file is left behind";
+}
+
+// Both writers of translated text replace the file a link leads to, and the
+// replaced file keeps its permission bits.
+TEST_F(TranslateTest, OutputsReplaceTheLinkedFileAndKeepItsMode) {
+  namespace fs = std::filesystem;
+  std::vector<_RecordEntryTag> records = {{1, 1, ""}};
+  const std::pair<const char*, std::function<bool()>> writers[] = {
+      {"translation", [&] { _TranslateInfoTag info = Request(records); return Morvane().Translate(&info) == 1; }},
+      {"rearrangement", [&] { return morvane::RearrangeOutput(output); }},
+  };
+  const std::string linked = dir.File("linked.csv");
+  fs::create_symlink("linked.csv", output);
+  const std::string old = "Data Follows\n,1\n";
+  for (const auto& [name, write] : writers) {
+    vqbtest::WriteFile(linked, Bytes(old.begin(), old.end()));
+    fs::permissions(linked, fs::perms(0640));
+    ASSERT_TRUE(write()) << name;
+    EXPECT_TRUE(fs::is_symlink(output)) << name;
+    EXPECT_NE(ReadFileText(linked), old) << name;
+    EXPECT_EQ(fs::status(linked).permissions(), fs::perms(0640)) << name;
+  }
 }
 
 TEST_F(TranslateTest, AnUncreatableOutputFails) {

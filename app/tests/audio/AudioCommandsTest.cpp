@@ -27,18 +27,54 @@ class AudioCommandsTest : public QObject, public RunningApp {
   void UseAudio() { Frame().SetAudioSystem(std::make_unique<FakeAudioSystem>(audioScript, audioLog)); }
 
  private slots:
-  void commandsNeedAWaveOutput() {
+  // A missing device disables its commands, and their tips say which is missing.
+  void commandsNeedTheirSoundDevices_data() {
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<bool>("output");
+    QTest::addColumn<QString>("recordTip");
+    QTest::addColumn<QString>("playbackTip");
+    const QString noInput = QStringLiteral("No sound input device was found.");
+    const QString noOutput = QStringLiteral("No sound output device was found.");
+    QTest::newRow("no devices") << false << false << noInput << noOutput;
+    QTest::newRow("no input") << false << true << noInput << "Playback a previously recorded sound";
+    QTest::newRow("both") << true << true << "Start a recording of the analyzer output"
+                          << "Playback a previously recorded sound";
+  }
+  void commandsNeedTheirSoundDevices() {
+    QFETCH(bool, input);
+    QFETCH(bool, output);
+    QFETCH(QString, recordTip);
+    QFETCH(QString, playbackTip);
     StartWithAudio();
-    audioScript.waveOutputExists = false;
+    audioScript.waveInputExists = input;
+    audioScript.waveOutputExists = output;
     UseAudio();
     Frame().UpdateCommandUI();
-    QVERIFY(!Frame().Action(cmd::kRecord)->isEnabled());
-    QVERIFY(!Frame().Action(cmd::kPlayback)->isEnabled());
-    audioScript.waveOutputExists = true;
+    QCOMPARE(Frame().Action(cmd::kRecord)->isEnabled(), input && output);
+    QCOMPARE(Frame().Action(cmd::kPlayback)->isEnabled(), output);
+    QCOMPARE(Frame().Action(cmd::kRecord)->statusTip(), recordTip);
+    QCOMPARE(Frame().Action(cmd::kPlayback)->statusTip(), playbackTip);
+    if (!input) QCOMPARE(Frame().Action(cmd::kRecord)->toolTip(), recordTip);
+    QVERIFY(Stop());
+  }
+
+  // A save that fails says why and offers another file; the recording waits for it.
+  void aFailedSaveKeepsTheRecording() {
+    StartWithAudio();
     UseAudio();
-    Frame().UpdateCommandUI();
-    QVERIFY(Frame().Action(cmd::kRecord)->isEnabled());
-    QVERIFY(Frame().Action(cmd::kPlayback)->isEnabled());
+    QTemporaryDir folder;
+    const QString missing = folder.filePath(QStringLiteral("missing"));
+    prompts::QueueFileName(missing + QStringLiteral("/take.wav"));
+    prompts::QueueAnswer(prompts::Answer::Yes);
+    prompts::QueueFileName(folder.filePath(QStringLiteral("take.wav")));
+    QTimer::singleShot(150, &Frame(), [&] {
+      Frame().findChild<CRecordingStatusDlg*>()->findChild<QPushButton*>(QStringLiteral("stopButton"))->click();
+    });
+    Frame().OnCommand(cmd::kRecord);
+    QCOMPARE(prompts::ShownTexts().last(),
+             QStringLiteral("The recording could not be saved to %1/take.wav.\nThe folder %1 cannot take a new file: "
+                            "No such file or directory.\nSave it to another file?").arg(missing));
+    QCOMPARE(QFile(folder.filePath(QStringLiteral("take.wav"))).size(), 44 + audioScript.samples.size());
     QVERIFY(Stop());
   }
 

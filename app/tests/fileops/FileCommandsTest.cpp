@@ -1,6 +1,8 @@
 // The file commands over a scripted analyzer, and the progress window's rules.
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,6 +106,21 @@ class FileCommandsTest : public QObject {
     QTEST(log.calls, "calls");
     QTEST(prompts::ShownTexts(), "shown");
     QVERIFY(frame.isEnabled());
+  }
+
+  // NAME.vqb, unpadded, in the documents folder (else home) at first, then
+  // in the folder of the last download.
+  void copyToComputerProposesTheNameInTheLastFolder() {
+    CDownloadProgressDlg progress;
+    fileops::RunCopyToComputer(&frame, link, progress, QStringLiteral("SURVEY  "));
+    const QString first = prompts::LastFileRequest().startPath;
+    QVERIFY(QDir::isAbsolutePath(first));
+    QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("SURVEY.vqb"));
+    QTemporaryDir folder;
+    prompts::QueueFileName(folder.filePath(QStringLiteral("first.vqb")));
+    fileops::RunCopyToComputer(&frame, link, progress, QStringLiteral("SURVEY  "));
+    fileops::RunCopyToComputer(&frame, link, progress, QStringLiteral("FILE0001"));
+    QCOMPARE(prompts::LastFileRequest().startPath, folder.filePath(QStringLiteral("FILE0001.vqb")));
   }
 
   void copyToDisketteRestoresTheCurrentFile_data() {

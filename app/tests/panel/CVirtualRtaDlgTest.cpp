@@ -88,8 +88,18 @@ class CVirtualRtaDlgTest : public QObject {
     QCOMPARE(log.captureKinds, (QList<int>{1, 2, 1, 2, 2, 1}));
   }
 
-  void allLitScreenSavesBlackPixels() {
+  // Lit pixels are black; before the first whole capture the file is as white as the screen on show.
+  void savedBitmapShowsTheScreen_data() {
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<char>("pixelByte");
+    QTest::newRow("all lit") << true << '\0';
+    QTest::newRow("no whole capture yet") << false << '\xFF';
+  }
+  void savedBitmapShowsTheScreen() {
+    QFETCH(bool, complete);
+    QFETCH(char, pixelByte);
     script.screenFill = 0xFF;
+    script.captureComplete = complete;
     settings::Store store;
     store.Write(panel::kCaptureMode, panel::kCaptureToBitmapFile);
     QTemporaryDir folder;
@@ -101,7 +111,7 @@ class CVirtualRtaDlgTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QCOMPARE(bytes.size(), static_cast<qsizetype>(talvinet::kScreenBitmapFileSize));
-    QCOMPARE(bytes.mid(62), QByteArray(7680, '\0'));
+    QCOMPARE(bytes.mid(62), QByteArray(7680, pixelByte));
   }
 
   void timerOffForNoPeriod() {

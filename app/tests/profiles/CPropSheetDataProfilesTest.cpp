@@ -68,6 +68,33 @@ class CPropSheetDataProfilesTest : public QObject {
     QCOMPARE(sheet->Tabs()->tabText(0), QStringLiteral("Data Profile Manager"));
     QCOMPARE(sheet->Tabs()->tabText(1), QStringLiteral("Custom Options"));
     QCOMPARE(Names(ManagerList()), QStringList{"<default>"});
+    // Changes apply at once: the sheet closes, nothing is cancelled.
+    QCOMPARE(sheet->findChild<QPushButton*>(QStringLiteral("okButton"))->text(), QStringLiteral("&Close"));
+    QVERIFY(!sheet->findChild<QPushButton*>(QStringLiteral("cancelButton"))->isVisible());
+    QVERIFY(!sheet->findChild<QPushButton*>(QStringLiteral("applyButton"))->isVisible());
+  }
+
+  // A typed export name gets the extension the import browser lists; a typed
+  // import path lists its profiles on Enter, as browsing does.
+  void typedPathsExportAndImportLikeBrowsedOnes() {
+    QTemporaryDir dir;
+    OnNextModal([&](QDialog* dialog) {
+      dialog->findChild<QLineEdit*>(QStringLiteral("fileName"))->setText(dir.filePath(QStringLiteral("typed")));
+      dialog->findChild<QListWidget*>(QStringLiteral("profileList"))->item(0)->setSelected(true);
+      Click(dialog, "okButton");
+    });
+    Manager()->OnExport();
+    QCOMPARE(ReadProfileExchangeFile(dir.filePath(QStringLiteral("typed.vqf"))).size(), size_t(1));
+    int listed = 0;
+    OnNextModal([&](QDialog* dialog) {
+      dialog->findChild<QLineEdit*>(QStringLiteral("fileName"))->setText(dir.filePath(QStringLiteral("typed.vqf")));
+      Click(dialog, "okButton");
+      listed = dialog->findChild<QListWidget*>(QStringLiteral("profileList"))->count();
+      dialog->reject();
+    });
+    Manager()->OnImport();
+    QCOMPARE(listed, 1);
+    QVERIFY(prompts::ShownTexts().isEmpty());
   }
 
   void createAddsAndSelectsTheNewProfile() {

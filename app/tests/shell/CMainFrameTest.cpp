@@ -142,14 +142,21 @@ class CMainFrameTest : public QObject, private RunningApp {
     QVERIFY(log.sent.isEmpty());
   }
 
-  void aboutBoxHasItsCaption() {
+  // The version is the project's; the close button ends the box.
+  void aboutBoxHasItsCaptionVersionAndCloseButton() {
     QString caption;
+    QString version;
+    bool closed = false;
     OnNextModal([&](QDialog* about) {
       caption = about->windowTitle();
-      about->accept();
+      version = about->findChild<QLabel*>("aboutVersion")->text();
+      about->findChild<QPushButton*>("aboutClose")->click();
+      closed = !about->isVisible();
     });
     Frame().OnCommand(cmd::kAbout);
     QCOMPARE(caption, QStringLiteral("About Verdalon"));
+    QCOMPARE(version, QStringLiteral("Verdalon version " VERDALON_VERSION));
+    QVERIFY(closed);
   }
 };
 

@@ -11,6 +11,7 @@
 
 struct FakeAudioScript {
   bool waveOutputExists = true;
+  bool waveInputExists = true;
   bool openSucceeds = true;
   bool recordSucceeds = true;
   WaveFormat format{22050, 1, 16, false};
@@ -27,6 +28,7 @@ class FakeAudioSystem : public AudioSystem {
   FakeAudioSystem(FakeAudioScript& scripted, FakeAudioLog& recorded) : script(scripted), log(recorded) {}
 
   bool WaveOutputExists() override { return script.waveOutputExists; }
+  bool WaveInputExists() override { return script.waveInputExists; }
   std::unique_ptr<WaveAudioDevice> NewDevice() override;
 
  private:

@@ -1,11 +1,14 @@
 // The Translate File dialog over real binary data files and a scripted analyzer.
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "common/LastFolders.h"
+#include "common/SettingsKeys.h"
 #include "common/UserPrompts.h"
 #include "profiles/DataProfileList.h"
 #include "tests/support/AppTestEnvironment.h"
@@ -80,6 +83,58 @@ class CTranslateFileDlgTest : public QObject {
     const QByteArray table = text.mid(text.indexOf("Data Follows\r\n") + 14);
     // Three bands and two frames: turned, a row per column; as written, a row per frame.
     QCOMPARE(table.count("\r\n") < 5, aWord == "1");
+  }
+
+  // A memory file's name has no folder: the proposal lies in the last output folder, else documents or home.
+  void memoryFileOutputIsAbsolute() {
+    FakeAnalyzerLink link(script, log);
+    CTranslateFileDlg dialog(profiles, link);
+    dialog.SetInput(11, QStringLiteral("SURVEY  "));
+    const QString proposed = dialog.findChild<QLineEdit*>("outputPath")->text();
+    QVERIFY(QDir::isAbsolutePath(proposed));
+    QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("SURVEY.CSV"));
+    settings::Store().WriteText(settings::kFoldersSection, settings::kLastOutputKey, folder.path());
+    dialog.SetInput(11, QStringLiteral("run1"));
+    QCOMPARE(dialog.findChild<QLineEdit*>("outputPath")->text(), folder.filePath(QStringLiteral("run1.csv")));
+  }
+
+  // The measurement file is never replaced by its own translation, not even through a link.
+  void outputThatIsTheInputIsRefused() {
+    const QString input = folder.filePath(QStringLiteral("SELF.VQB"));
+    vqbtest::VqbFileBuilder().Add(1, vqbtest::AutostoreRecord(1, 3, 0, 2)).WriteTo(QFile::encodeName(input).toStdString());
+    const QByteArray before = Contents(input);
+    QVERIFY(QFile::link(input, folder.filePath(QStringLiteral("link.vqb"))));
+    FakeAnalyzerLink link(script, log);
+    CTranslateFileDlg dialog(profiles, link);
+    dialog.SetInput(13, input);
+    dialog.findChild<QPushButton*>("selectAllButton")->click();
+    for (const QString& output : {input, folder.filePath(QStringLiteral("link.vqb"))}) {
+      dialog.findChild<QLineEdit*>("outputPath")->setText(output);
+      dialog.findChild<QPushButton*>("translateButton")->click();
+      QCOMPARE(prompts::ShownTexts().last(), QString::fromLatin1(kOutputIsInput));
+    }
+    QCOMPARE(Contents(input), before);
+  }
+
+  // A name with room for the translation's temporary file but not for the
+  // rearrangement's longer one: the rearrangement fails, the output stays.
+  void aFailedRearrangementWarns() {
+    const QString input = folder.filePath(QStringLiteral("AUTO.VQB"));
+    vqbtest::VqbFileBuilder().Add(1, vqbtest::AutostoreRecord(1, 3, 0, 2)).WriteTo(QFile::encodeName(input).toStdString());
+    profiles.Append(2, "Turn,3,1,1,1,1,1,1,1,1,3,1,1");
+    profiles.SetCurrentId(2);
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+    const QString output = QString(240, QLatin1Char('a')) + QStringLiteral(".csv");
+    FakeAnalyzerLink link(script, log);
+    CTranslateFileDlg dialog(profiles, link);
+    dialog.SetInput(13, input);
+    dialog.findChild<QLineEdit*>("outputPath")->setText(output);
+    dialog.findChild<QPushButton*>("selectAllButton")->click();
+    dialog.findChild<QPushButton*>("translateButton")->click();
+    QDir::setCurrent(previous);
+    QCOMPARE(prompts::ShownTexts().last(), RearrangementFailure(output));
+    QVERIFY(Contents(folder.filePath(output)).contains("Data Follows"));
   }
 
   void noProfileMatchesUntilOneIsPicked() {

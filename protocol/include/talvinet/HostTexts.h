@@ -16,8 +16,9 @@ const char* BatteryVerdict(const char* volts);
 
 // Which step of copying memory file `name` to `output` failed, as a clause
 // in lower case without a full stop: "the analyzer has no memory file 'X'",
-// "record 2 of 3 did not arrive whole: 10 of 300 bytes after 4.0 s", "OUT
-// cannot be written: Permission denied".
+// "record 2 of 3 did not arrive whole: 10 of 300 bytes after 4.0 s", "the
+// folder /data cannot take a new file: Permission denied", "OUT cannot be
+// written: No space left on device".
 std::string DownloadFailureText(const DownloadFailureStruct& failure, const std::string& name,
                                 const std::string& output);
 

@@ -28,9 +28,9 @@ struct SetupFileContents {
   std::string setupBytes;  // n x 3 + 2 bytes
 };
 
-// The header and setup bytes of a whole file; nothing when a header line is
-// incomplete, the setup count is no count, or the file is shorter or longer
-// than its header says.
+// The header and the n x 3 + 2 setup bytes after it; bytes beyond those are
+// left out. Nothing when a header line is incomplete, the setup count is no
+// count, or the file is shorter than its header says.
 std::optional<SetupFileContents> ParseSetupFile(std::string_view file);
 
 // True when a file written for `file` may be loaded into `analyzer`.
@@ -41,7 +41,7 @@ enum class SetupFileResult {
   kAnalyzerSilent,  // no hardware setup or setup bytes came, or sending failed
   kNotWritten,      // the file could not be written; nothing at the path changed
   kNotReadable,     // the file could not be opened or read
-  kDamaged,         // short, long or malformed; nothing was sent
+  kDamaged,         // short or malformed; nothing was sent
   kIncompatible,    // made for another kind of analyzer; nothing was sent
 };
 

@@ -10,4 +10,14 @@ namespace talvinet {
 
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size);
 
+// The file that writing to `path` replaces: `path` with every symbolic link
+// followed, even to a file that does not exist yet.
+std::string ReplacementTarget(const std::string& path);
+
+// Why no file can be written at `path`, for any host's message after a
+// failed write: "the folder /data cannot take a new file: Permission denied"
+// naming the folder of the replaced file. Empty when that folder takes one
+// (the failure had another cause). Creates and removes a temporary file.
+std::string NewFileRefusal(const std::string& path);
+
 }  // namespace talvinet

@@ -32,7 +32,8 @@ const char* const kSimUsage =
     "  --short-record N          record data replies leave off N bytes\n"
     "  --non-numeric-size        record size replies hold no number\n"
     "  --missing-listing-lines N listings send N lines fewer than announced\n"
-    "  --help                    show this text\n";
+    "  --help                    show this text\n"
+    "  --version                 print the version\n";
 
 namespace {
 

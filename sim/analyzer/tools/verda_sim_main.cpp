@@ -10,6 +10,10 @@
 
 int main(int argc, char** argv) {
   using namespace simanalyzer;
+  if (argc == 2 && std::string(argv[1]) == "--version") {
+    std::puts("verda-sim " VERDALON_VERSION);
+    return 0;
+  }
   std::string problem;
   const auto options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), problem);
   if (!options) {

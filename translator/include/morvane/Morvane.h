@@ -128,6 +128,7 @@ class Morvane {
   unsigned short recordCount = 0;
   char headerText[36] = {};
   std::FILE* inputFile = nullptr;
+  std::vector<char> inputBlock;  // the stream's buffer while a translation reads the records
   uint64_t inputFileSize = 0;
   static constexpr uint64_t kUnknownPosition = UINT64_MAX;
   uint64_t inputPosition = kUnknownPosition;  // where inputFile stands, as far as known
