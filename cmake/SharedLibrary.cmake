@@ -1,6 +1,8 @@
 # One of the project's shared libraries: its chief headers under include/HEADER_DIR,
 # private sources under src/, versioned, warned and installed alike, with the
-# package files through which other projects find it.
+# package files through which other projects find it. The library itself is
+# the install component of its lowercase name (one runtime package each); its
+# headers, link name and package files are the component "development".
 include(CMakePackageConfigHelpers)
 
 function(verdalon_shared_library target header_dir)
@@ -13,9 +15,10 @@ function(verdalon_shared_library target header_dir)
   # Calls inside the library go straight to its own functions (and may be
   # inlined) instead of through the symbol table: nothing interposes them.
   target_compile_options(${target} PRIVATE -fno-semantic-interposition)
+  string(TOLOWER ${target} runtimeComponent)
   install(TARGETS ${target} EXPORT ${target}Targets
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT libraries)
-  install(DIRECTORY include/${header_dir} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT libraries)
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${runtimeComponent} NAMELINK_COMPONENT development)
+  install(DIRECTORY include/${header_dir} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT development)
   # The libraries it links are known only once its folder has been read; a
   # deferred call would see its arguments only then, so the name goes in now.
   cmake_language(EVAL CODE "cmake_language(DEFER CALL verdalon_install_package ${target})")
@@ -41,7 +44,7 @@ function(verdalon_install_package target)
   list(JOIN requires " " requires)
 
   set(packageDir ${CMAKE_INSTALL_LIBDIR}/cmake/${target})
-  install(EXPORT ${target}Targets NAMESPACE ${target}:: DESTINATION ${packageDir} COMPONENT libraries)
+  install(EXPORT ${target}Targets NAMESPACE ${target}:: DESTINATION ${packageDir} COMPONENT development)
   set(LIBRARY_NAME ${target})
   set(LIBRARY_DEPENDENCIES "${dependencies}")
   configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/PackageConfig.cmake.in
@@ -49,7 +52,7 @@ function(verdalon_install_package target)
   write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/${target}ConfigVersion.cmake
     COMPATIBILITY SameMajorVersion)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${target}Config.cmake ${CMAKE_CURRENT_BINARY_DIR}/${target}ConfigVersion.cmake
-    DESTINATION ${packageDir} COMPONENT libraries)
+    DESTINATION ${packageDir} COMPONENT development)
 
   # Relative to the .pc file, so the tree may be installed under any prefix.
   file(RELATIVE_PATH LIBRARY_PREFIX_FROM_PC "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
@@ -58,5 +61,5 @@ function(verdalon_install_package target)
   set(LIBRARY_REQUIRES "${requires}")
   configure_file(${PROJECT_SOURCE_DIR}/cmake/Package.pc.in ${CMAKE_CURRENT_BINARY_DIR}/${pcName}.pc @ONLY)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${pcName}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
-    COMPONENT libraries)
+    COMPONENT development)
 endfunction()

@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev qt6-serialport-dev libgl-dev libpng-dev
           libsndfile1-dev qt6-svg-dev qt6-charts-dev qt6-base-private-dev
-          desktop-file-utils appstream "$@")
+          desktop-file-utils appstream
+          dpkg-dev file lintian man-db bash-completion "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
