@@ -50,7 +50,12 @@ QString PlaceOf(const ConnectionChoice& choice) {
 void ReportOpenFailure(CVerdalonApp& app, const ConnectionChoice& choice, QWidget* parent) {
   QString text = strings::LoadString(strings::kConnectFailed);
   const QString reason = app.m_comm->GetOpenFailure();
-  if (!reason.isEmpty()) text += QLatin1Char('\n') + choice.comDevice + QLatin1String(": ") + reason;
+  // A reason that names the device itself ("the serial port X is in use...") is not prefixed with it again.
+  if (!reason.isEmpty() && !choice.comDevice.isEmpty() && reason.contains(choice.comDevice)) {
+    text += QLatin1Char('\n') + reason.at(0).toUpper() + reason.mid(1) + QLatin1Char('.');
+  } else if (!reason.isEmpty()) {
+    text += QLatin1Char('\n') + choice.comDevice + QLatin1String(": ") + reason;
+  }
   prompts::Show(parent, text, prompts::Icon::Warning);
 }
 

@@ -39,7 +39,7 @@ done <<'CASES'
 verda tr|translate trigger
 verda translate --|--blocks --help --into --profile --record
 verda s|screen send setup setups state status stop store
-verda --|--baud --help --parallel --port --stop-bits
+verda --|--baud --help --parallel --port --stop-bits --version
 verda --baud 9600 --port /dev/null inf|info
 verda translate --into |out
 verda translate --profile |

@@ -134,9 +134,8 @@ class SimulatorSessionTest : public QObject {
       connect->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
     });
     app.MainFrame()->OnCommand(cmd::kConnect);
-    QCOMPARE(prompts::ShownTexts(), QStringList{QStringLiteral("An error occured while connecting to the analyzer.\n") +
-                                                device + QStringLiteral(": the serial port ") + device +
-                                                QStringLiteral(" is in use by another program")});
+    QCOMPARE(prompts::ShownTexts(), QStringList{QStringLiteral("An error occured while connecting to the analyzer.\nThe serial port ") +
+                                                device + QStringLiteral(" is in use by another program.")});
     QCOMPARE(app.m_connected, 0);
     app.ExitInstance();
     analyzer.Stop();
