@@ -60,18 +60,11 @@ class CopyAndTranslateSessionTest : public QObject {
   void copyCancelAndTranslateAMemoryFile() {
     ResetAppTestEnvironment();
     simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
-    analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
-      simanalyzer::MemoryFile file = simanalyzer::NewFile("COPYTEST", 0);
-      file.records.push_back({1, vqbtest::SpectrumRecord(1, 400)});
-      file.records.push_back({23, vqbtest::AutostoreRecord(1, 20, 0, 3)});
-      virtualAnalyzer.State().store.Memory().Put(file);
-    });
+    PutMemoryFile(analyzer, "COPYTEST", {{1, vqbtest::SpectrumRecord(1, 400)}, {23, vqbtest::AutostoreRecord(1, 20, 0, 3)}});
     std::string problem;
     if (!analyzer.Start(problem)) QSKIP(problem.c_str());
     CVerdalonApp app(std::make_unique<TalvinetLink>());
-    CFileTree* tree = StartConnected(app, analyzer.DevicePath());
-    QVERIFY(tree);
-    tree->setCurrentItem(treetest::Child(tree->AnalyzerRoot(), QStringLiteral("COPYTEST")));
+    QVERIFY(StartWithFileSelected(app, analyzer.DevicePath(), QStringLiteral("COPYTEST")));
     CMainFrame& frame = *app.MainFrame();
     QTemporaryDir folder;
 
@@ -123,17 +116,13 @@ class CopyAndTranslateSessionTest : public QObject {
   void closingTheFrameDuringADownloadEndsCleanly() {
     ResetAppTestEnvironment();
     simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
-    analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
-      simanalyzer::MemoryFile file = simanalyzer::NewFile("LONGFILE", 0);
-      for (std::uint8_t filter = 1; filter <= 4; ++filter) file.records.push_back({1, vqbtest::SpectrumRecord(filter, 2000)});
-      virtualAnalyzer.State().store.Memory().Put(file);
-    });
+    std::vector<simanalyzer::StoredRecord> records;
+    for (std::uint8_t filter = 1; filter <= 4; ++filter) records.push_back({1, vqbtest::SpectrumRecord(filter, 2000)});
+    PutMemoryFile(analyzer, "LONGFILE", std::move(records));
     std::string problem;
     if (!analyzer.Start(problem)) QSKIP(problem.c_str());
     CVerdalonApp app(std::make_unique<TalvinetLink>());
-    CFileTree* tree = StartConnected(app, analyzer.DevicePath());
-    QVERIFY(tree);
-    tree->setCurrentItem(treetest::Child(tree->AnalyzerRoot(), QStringLiteral("LONGFILE")));
+    QVERIFY(StartWithFileSelected(app, analyzer.DevicePath(), QStringLiteral("LONGFILE")));
     CMainFrame& frame = *app.MainFrame();
     QTemporaryDir folder;
     const QString copy = folder.filePath(QStringLiteral("COPY.VQB"));

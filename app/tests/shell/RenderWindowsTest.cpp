@@ -184,17 +184,11 @@ class RenderWindowsTest : public QObject {
   void renderDuringACall() {
     ResetAppTestEnvironment();
     simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
-    analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
-      simanalyzer::MemoryFile file = simanalyzer::NewFile("DEMOFILE", 0);
-      file.records.push_back({1, vqbtest::SpectrumRecord(1, 400)});
-      virtualAnalyzer.State().store.Memory().Put(file);
-    });
+    PutMemoryFile(analyzer, "DEMOFILE", {{1, vqbtest::SpectrumRecord(1, 400)}});
     std::string problem;
     if (!analyzer.Start(problem)) QSKIP(problem.c_str());
     CVerdalonApp app(std::make_unique<TalvinetLink>());
-    CFileTree* tree = StartConnected(app, analyzer.DevicePath());
-    QVERIFY(tree);
-    tree->setCurrentItem(treetest::Child(tree->AnalyzerRoot(), QStringLiteral("DEMOFILE")));
+    QVERIFY(StartWithFileSelected(app, analyzer.DevicePath(), QStringLiteral("DEMOFILE")));
     CMainFrame& frame = *app.MainFrame();
     frame.resize(900, 560);
     QStringList rendered;

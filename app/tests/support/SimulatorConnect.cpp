@@ -11,6 +11,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
 #include "tests/support/ModalDriver.h"
+#include "simanalyzer/VirtualAnalyzer.h"
 #include "tests/support/TreeTestData.h"
 
 void ChooseSimulatorPort(QDialog& connect, const QString& device) {
@@ -38,6 +39,23 @@ CFileTree* StartConnected(CVerdalonApp& app, const std::string& device) {
   CFileTree* tree = app.MainFrame()->FileTree();
   if (!tree->AnalyzerRoot()) return nullptr;
   treetest::Expand(tree->AnalyzerRoot());
+  return tree;
+}
+
+void PutMemoryFile(simanalyzer::PtyAnalyzer& analyzer, const char* name,
+                   std::vector<simanalyzer::StoredRecord> records) {
+  analyzer.WithAnalyzer([&](simanalyzer::VirtualAnalyzer& virtualAnalyzer) {
+    simanalyzer::MemoryFile file = simanalyzer::NewFile(name, 0);
+    file.records = std::move(records);
+    virtualAnalyzer.State().store.Memory().Put(file);
+  });
+}
+
+CFileTree* StartWithFileSelected(CVerdalonApp& app, const std::string& device, const QString& name) {
+  CFileTree* tree = StartConnected(app, device);
+  QTreeWidgetItem* file = tree ? treetest::Child(tree->AnalyzerRoot(), name) : nullptr;
+  if (!file) return nullptr;
+  tree->setCurrentItem(file);
   return tree;
 }
 

@@ -3,6 +3,10 @@
 
 #include <QString>
 #include <string>
+#include <vector>
+
+#include "simanalyzer/MemoryStore.h"
+#include "simanalyzer/PtyAnalyzer.h"
 
 class AnalyzerLink;
 class CFileTree;
@@ -20,6 +24,12 @@ bool ConnectToSimulator(CMainFrame& frame, const QString& device);
 // Starts `app` without its start-up picture, connects it to `device` and
 // expands "Analyzer Files"; the file tree, or null when any step failed.
 CFileTree* StartConnected(CVerdalonApp& app, const std::string& device);
+
+// Puts memory file `name` holding `records` into what `analyzer` serves.
+void PutMemoryFile(simanalyzer::PtyAnalyzer& analyzer, const char* name,
+                   std::vector<simanalyzer::StoredRecord> records);
+// StartConnected, then selects memory file `name` in the tree; null when any step failed.
+CFileTree* StartWithFileSelected(CVerdalonApp& app, const std::string& device, const QString& name);
 
 // Opens `link` on the serial port `device` as a 19200-baud COM2 and reads the
 // analyzer's identity; false when either fails.
