@@ -1,11 +1,11 @@
 // How long the window thread stalls while the program talks to the analyzer.
 //
 // Input: the virtual analyzer (a Cedar) on a pseudo-terminal paced at 19200
-// baud, holding memory file BENCH with records of 256 and 3,328 bytes, and
-// memory file BIG of 64 KB in 8 records of 8,192 bytes. The real windows run
+// baud, holding memory file BENCHSET with records of 256 and 3,328 bytes, and
+// memory file BIGFILES of 64 KB in 8 records of 8,192 bytes. The real windows run
 // offscreen. A probe timer due every 10 ms records how late it fires.
 // Scenarios: connect; expand Analyzer Files and a memory file; preview each
-// record; Copy to Computer of BIG; Translate of BENCH; --seconds (default 20)
+// record; Copy to Computer of BIGFILES; Translate of BENCHSET; --seconds (default 20)
 // of the status page; as long of the panel with an update after each key
 // press (one a second) and a timed update (every second); and the status
 // page, the panel and a copy with an analyzer that goes silent midway.
@@ -119,23 +119,24 @@ QTreeWidgetItem* MemoryFile(Session& session, const char* name) {
 
 void Expand(Session& session) {
   treetest::Expand(session.frame.FileTree()->AnalyzerRoot());
-  treetest::Expand(MemoryFile(session, "BENCH"));
+  if (QTreeWidgetItem* file = MemoryFile(session, "BENCHSET")) treetest::Expand(file);
 }
 
 void Preview(Session& session, int index) {
-  QTreeWidgetItem* file = MemoryFile(session, "BENCH");
+  QTreeWidgetItem* file = MemoryFile(session, "BENCHSET");
+  if (!file) return;
   treetest::Expand(file);
-  if (file && file->childCount() > index) session.frame.FileTree()->setCurrentItem(file->child(index));
+  if (file->childCount() > index) session.frame.FileTree()->setCurrentItem(file->child(index));
 }
 
 void CopyBig(Session& session) {
-  session.frame.FileTree()->setCurrentItem(MemoryFile(session, "BIG"));
+  session.frame.FileTree()->setCurrentItem(MemoryFile(session, "BIGFILES"));
   prompts::QueueFileName(session.folder + QStringLiteral("/big.vqb"));
   session.frame.OnCommand(cmd::kCopyToComputer);
 }
 
 void TranslateBench(Session& session) {
-  session.frame.FileTree()->setCurrentItem(MemoryFile(session, "BENCH"));
+  session.frame.FileTree()->setCurrentItem(MemoryFile(session, "BENCHSET"));
   OnNextModal([&](QDialog* dialog) {
     dialog->findChild<QLineEdit*>(QStringLiteral("outputPath"))->setText(session.folder + QStringLiteral("/bench.csv"));
     dialog->findChild<QPushButton*>(QStringLiteral("selectAllButton"))->click();
@@ -176,11 +177,11 @@ vqbtest::Bytes SpectrumRecordOfSize(std::uint8_t filter, std::size_t bytes) {
 
 simanalyzer::VirtualAnalyzer BenchAnalyzer() {
   simanalyzer::VirtualAnalyzer analyzer;
-  simanalyzer::MemoryFile bench = simanalyzer::NewFile("BENCH", 0);
+  simanalyzer::MemoryFile bench = simanalyzer::NewFile("BENCHSET", 0);
   bench.records.push_back({1, SpectrumRecordOfSize(1, 256)});
   bench.records.push_back({1, SpectrumRecordOfSize(2, 3328)});
   analyzer.State().store.Memory().Put(bench);
-  simanalyzer::MemoryFile big = simanalyzer::NewFile("BIG", 0);
+  simanalyzer::MemoryFile big = simanalyzer::NewFile("BIGFILES", 0);
   for (int i = 1; i <= 8; ++i) big.records.push_back({1, SpectrumRecordOfSize(1, 8192)});
   analyzer.State().store.Memory().Put(big);
   return analyzer;
