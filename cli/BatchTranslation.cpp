@@ -29,7 +29,7 @@ class BatchReport {
   BatchReport(const BatchReport&) = delete;
   BatchReport& operator=(const BatchReport&) = delete;
 
-  void Finished(const TranslationOutcome& outcome) {
+  void Finished(const morvane::TranslationOutcome& outcome) {
     const std::lock_guard<std::mutex> lock(mutex_);
     if (drawn_) std::fputs("\r\033[K", stderr);
     for (const std::string& warning : outcome.warnings) std::fprintf(stderr, "verda: %s\n", warning.c_str());
@@ -52,8 +52,8 @@ class BatchReport {
 
 }  // namespace
 
-int TranslateInto(const TranslationRequest& request, const std::string& folder, const std::vector<std::string>& inputs,
-                  unsigned jobs) {
+int TranslateInto(const morvane::TranslationRequest& request, const std::string& folder,
+                  const std::vector<std::string>& inputs, unsigned jobs) {
   std::error_code error;
   if (!fs::is_directory(folder, error)) return Fail(kExitFailure, folder + ": is not a folder");
   std::vector<std::string> outputs;
@@ -70,7 +70,7 @@ int TranslateInto(const TranslationRequest& request, const std::string& folder, 
   std::atomic<bool> anyFailed{false};
   const auto work = [&] {
     for (std::size_t i = next++; i < inputs.size(); i = next++) {
-      const TranslationOutcome outcome = TranslateFile(request, inputs[i], outputs[i]);
+      const morvane::TranslationOutcome outcome = morvane::TranslateFile(request, inputs[i], outputs[i]);
       if (!outcome.failure.empty()) anyFailed = true;
       report.Finished(outcome);
     }

@@ -5,20 +5,14 @@
 #include "BatchTranslation.h"
 #include "CommandLine.h"
 #include "DataFile.h"
-#include "Translation.h"
 #include "morvane/DataProfileText.h"
+#include "morvane/FileTranslation.h"
 
 namespace verda {
 namespace {
 
 constexpr unsigned long kMaxBlockMask = 0xFFFF;
 constexpr unsigned long kMaxJobs = 256;
-
-_DataProfileTag EveryOptionProfile() {
-  _DataProfileTag profile{};
-  for (uint32_t& word : profile.word) word = 0xFFFFFFFFu;
-  return profile;
-}
 
 unsigned DefaultJobs() { return std::max(std::thread::hardware_concurrency(), 1u); }
 
@@ -43,9 +37,9 @@ int RunTranslate(std::vector<std::string> arguments) {
     }
   }
 
-  TranslationRequest request;
+  morvane::TranslationRequest request;
   request.profileGiven = !profiles.empty();
-  request.profile = profiles.empty() ? EveryOptionProfile() : morvane::ParseProfileText(profiles[0]).tag;
+  request.profile = profiles.empty() ? morvane::EveryOptionProfile() : morvane::ParseProfileText(profiles[0]).tag;
   if (!masks.empty()) {
     const auto mask = ParseNumber(masks[0], kMaxBlockMask);
     if (!mask) return UsageError(kTranslateCommand, "--blocks takes a number from 0 to 0xFFFF");
@@ -67,7 +61,7 @@ int RunTranslate(std::vector<std::string> arguments) {
     }
     return TranslateInto(request, folders[0], arguments, jobs);
   }
-  const TranslationOutcome outcome = TranslateFile(request, arguments[0], arguments[1]);
+  const morvane::TranslationOutcome outcome = morvane::TranslateFile(request, arguments[0], arguments[1]);
   for (const std::string& warning : outcome.warnings) std::cerr << "verda: " << warning << '\n';
   return outcome.failure.empty() ? kExitSuccess : Fail(kExitFailure, outcome.failure);
 }

@@ -1,7 +1,8 @@
 // One translation of a binary data file into comma-separated text, as verda
-// translate runs it for each file: the records, the translation and the
-// rearrangement the chosen profile asks for. Nothing is printed, so jobs may
-// run side by side; every Translation uses Morvane objects of its own.
+// translate runs it for each file and the Python module for each call: the
+// records, the translation and the rearrangement the chosen profile asks for.
+// Nothing is printed, so jobs may run side by side; every translation uses
+// Morvane objects of its own.
 #pragma once
 
 #include <string>
@@ -9,9 +10,9 @@
 
 #include "morvane/Morvane.h"
 
-namespace verda {
+namespace morvane {
 
-// What every file of one verda translate shares.
+// What every file of one translation job shares.
 struct TranslationRequest {
   _DataProfileTag profile{};
   bool profileGiven = false;  // only a profile the user gave can ask for the rearrangement
@@ -27,4 +28,4 @@ struct TranslationOutcome {
 // Translates `input` into `output`, written whole or not at all.
 TranslationOutcome TranslateFile(const TranslationRequest& request, const std::string& input, const std::string& output);
 
-}  // namespace verda
+}  // namespace morvane

@@ -1,11 +1,11 @@
-#include "Translation.h"
+#include "morvane/FileTranslation.h"
 
 #include <cstring>
 
-#include "DataFile.h"
+#include "morvane/IndexedFile.h"
 #include "morvane/Rearrange.h"
 
-namespace verda {
+namespace morvane {
 namespace {
 
 bool CopyPath(char (&field)[kTranslatePathSize], const std::string& path) {
@@ -49,11 +49,11 @@ TranslationOutcome TranslateFile(const TranslationRequest& request, const std::s
   Morvane translator;
   if (!translator.Translate(&info)) {
     outcome.failure = output + ": cannot be written";
-  } else if (morvane::WantsRearrangedOutput(translator.ABlockDecoded(), request.profileGiven ? &profile : nullptr) &&
-             !morvane::RearrangeOutput(output)) {
+  } else if (WantsRearrangedOutput(translator.ABlockDecoded(), request.profileGiven ? &profile : nullptr) &&
+             !RearrangeOutput(output)) {
     outcome.failure = output + ": cannot be rearranged; left as translated";
   }
   return outcome;
 }
 
-}  // namespace verda
+}  // namespace morvane
