@@ -1,5 +1,6 @@
-// The morvane module's Python surface: the classes and functions it offers and
-// their argument names. The work is done in the files this one includes.
+// The morvane package's Python surface, in its extension morvane._morvane:
+// the classes and functions it offers and their argument names. The work is
+// done in the files this one includes.
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
@@ -18,7 +19,7 @@ using morvane_python::DataFileObject;
 using morvane_python::RecordInfo;
 using morvane_python::SpectrumValues;
 
-PYBIND11_MODULE(morvane, module) {
+PYBIND11_MODULE(_morvane, module) {
   module.doc() = "Records, translations and spectra of binary data files (.vqb), read through Morvane.";
   module.attr("__version__") = Morvane::Version();
 

@@ -8,6 +8,7 @@ import numpy
 import pytest
 
 import morvane
+from morvane._morvane import _label_frequency
 
 VERDA = os.environ["VERDA"]
 DEMO = os.environ["VERDALON_DEMO_FILE"]
@@ -68,7 +69,7 @@ def test_spectra_are_the_librarys():
     ("Slow", None), ("  1234.5678", None),
 ])
 def test_frequencies_come_from_the_labels_units(label, frequency):
-    from_label = morvane._label_frequency(label)
+    from_label = _label_frequency(label)
     assert (numpy.isnan(from_label) if frequency is None else from_label == pytest.approx(frequency))
 
 

@@ -23,7 +23,7 @@ class Record:
     def complete(self) -> bool:
         """False when the file ends before the record does."""
 
-RecordLike = Union[Record, Tuple[int, int]]
+_RecordLike = Union[Record, Tuple[int, int]]
 
 class Profile:
     """A data profile: a name and twelve option words; str() gives its text form."""
@@ -49,18 +49,18 @@ class File:
     def path(self) -> str: ...
     @property
     def records(self) -> list[Record]: ...
-    def blocks(self, record: RecordLike) -> list[str]:
+    def blocks(self, record: _RecordLike) -> list[str]:
         """The names of the blocks the record holds; ValueError for a record the file does not hold whole."""
-    def spectrum(self, record: RecordLike) -> Optional[Spectrum]:
+    def spectrum(self, record: _RecordLike) -> Optional[Spectrum]:
         """The record's Standard-mode spectrum, or None where it has none."""
-    def translate(self, records: Optional[Iterable[RecordLike]] = None,
+    def translate(self, records: Optional[Iterable[_RecordLike]] = None,
                   profile: Union[Profile, str, None] = None, blocks: Optional[int] = None) -> str:
         """The text verda translate writes, one character per byte: .encode("latin-1") gives its bytes.
 
         None means what verda does without --record, --profile or --blocks. A record
         that cannot be read is skipped with a RuntimeWarning; OSError when nothing can
         be translated."""
-    def translate_to(self, path: Union[str, os.PathLike[str]], records: Optional[Iterable[RecordLike]] = None,
+    def translate_to(self, path: Union[str, os.PathLike[str]], records: Optional[Iterable[_RecordLike]] = None,
                      profile: Union[Profile, str, None] = None, blocks: Optional[int] = None) -> None:
         """As translate(), into the file at path, written whole or not at all."""
     def close(self) -> None: ...
