@@ -56,10 +56,12 @@ PYBIND11_MODULE(_morvane, module) {
   py::class_<DataFileObject>(module, "File")
       .def_property_readonly("path", &DataFileObject::Path)
       .def_property_readonly("records", &DataFileObject::Records)
-      .def("blocks", [](DataFileObject& f, py::handle record) { return f.Blocks(morvane_python::RecordOf(record)); },
-           "record"_a)
-      .def("spectrum", [](DataFileObject& f, py::handle record) { return f.Spectrum(morvane_python::RecordOf(record)); },
-           "record"_a)
+      .def(
+          "blocks", [](DataFileObject& f, py::handle record) { return f.Blocks(morvane_python::RecordOf(record)); },
+          "record"_a)
+      .def(
+          "spectrum", [](DataFileObject& f, py::handle record) { return f.Spectrum(morvane_python::RecordOf(record)); },
+          "record"_a)
       .def(
           "translate",
           [](const DataFileObject& f, py::handle records, py::handle profile, py::handle blocks) {

@@ -14,7 +14,9 @@ namespace {
 
 constexpr int kSuffixLength = 4;  // ".csv"
 
-std::string Failure(const std::string& path, const char* what) { return path + ": " + what + ": " + std::strerror(errno); }
+std::string Failure(const std::string& path, const char* what) {
+  return path + ": " + what + ": " + std::strerror(errno);
+}
 
 }  // namespace
 

@@ -122,7 +122,8 @@ def test_threads_translate_alike():
     demo = morvane.open(DEMO)
     alone = demo.translate()
     texts = [[], []]
-    threads = [threading.Thread(target=lambda own=own: own.extend(demo.translate() for _ in range(20))) for own in texts]
+    threads = [threading.Thread(target=lambda own=own: own.extend(demo.translate() for _ in range(20)))
+               for own in texts]
     for thread in threads:
         thread.start()
     for thread in threads:
