@@ -29,11 +29,11 @@ class BatchReport {
   BatchReport(const BatchReport&) = delete;
   BatchReport& operator=(const BatchReport&) = delete;
 
-  void Finished(const std::string& input, const TranslationOutcome& outcome) {
+  void Finished(const std::string& input, const morvane::TranslationOutcome& outcome) {
     const std::lock_guard<std::mutex> lock(mutex_);
     if (drawn_) std::fputs("\r\033[K", stderr);
     for (const std::string& warning : outcome.warnings) std::fprintf(stderr, "verda: %s\n", warning.c_str());
-    if (outcome.nothingTranslated) std::fprintf(stderr, "verda: %s: %s\n", input.c_str(), kNothingTranslated);
+    if (outcome.nothingTranslated) std::fprintf(stderr, "verda: %s: %s\n", input.c_str(), morvane::kNothingTranslated);
     if (!outcome.failure.empty()) std::fprintf(stderr, "verda: %s\n", outcome.failure.c_str());
     ++done_;
     if (onTerminal_) {
@@ -53,8 +53,15 @@ class BatchReport {
 
 }  // namespace
 
-int TranslateInto(const TranslationRequest& request, const std::string& folder, const std::vector<std::string>& inputs,
-                  unsigned jobs) {
+morvane::TranslationOutcome TranslateOneFile(const morvane::TranslationRequest& request, const std::string& input,
+                                             const std::string& output) {
+  morvane::TranslationOutcome outcome = morvane::TranslateFile(request, input, output);
+  if (outcome.outputNotWritten) outcome.failure = WriteFailure(output, outcome.failure);
+  return outcome;
+}
+
+int TranslateInto(const morvane::TranslationRequest& request, const std::string& folder,
+                  const std::vector<std::string>& inputs, unsigned jobs) {
   std::error_code error;
   if (!fs::is_directory(folder, error)) return Fail(kExitFailure, folder + ": is not a folder");
   std::vector<std::string> outputs;
@@ -71,7 +78,7 @@ int TranslateInto(const TranslationRequest& request, const std::string& folder, 
   std::atomic<bool> anyFailed{false};
   const auto work = [&] {
     for (std::size_t i = next++; i < inputs.size(); i = next++) {
-      const TranslationOutcome outcome = TranslateFile(request, inputs[i], outputs[i]);
+      const morvane::TranslationOutcome outcome = TranslateOneFile(request, inputs[i], outputs[i]);
       if (!outcome.failure.empty()) anyFailed = true;
       report.Finished(inputs[i], outcome);
     }

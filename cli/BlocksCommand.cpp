@@ -13,7 +13,7 @@ int RunBlocks(std::vector<std::string> arguments) {
   const auto file = OpenDataFile(arguments[0]);
   if (!file) return kExitFailure;
   _DataBlocksTag names{};
-  const std::string problem = RecordProblems(*file, {*record}).front();
+  const std::string problem = morvane::RecordProblems(*file, {*record}).front();
   if (!problem.empty() || !file->GetDataBlocksPresent(record->type, record->number, &names)) {
     return Fail(kExitFailure, arguments[0] + ": record " + arguments[1] + ":" + arguments[2] + " " + problem);
   }

@@ -10,7 +10,7 @@ int RunList(std::vector<std::string> arguments) {
   if (arguments.size() != 1) return UsageError(kListCommand, "expects one file");
   const auto file = OpenDataFile(arguments[0]);
   if (!file) return kExitFailure;
-  const std::vector<_RecordEntryTag> records = RecordsOf(*file);
+  const std::vector<_RecordEntryTag> records = morvane::RecordsOf(*file);
   for (std::size_t i = 0; i < records.size(); ++i) {
     const _RecordEntryTag& record = records[i];
     std::cout << static_cast<int>(record.type) << '\t' << record.number << '\t' << record.name << '\t'

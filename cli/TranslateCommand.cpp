@@ -5,20 +5,15 @@
 #include "BatchTranslation.h"
 #include "CommandLine.h"
 #include "DataFile.h"
-#include "ProfileArgument.h"
-#include "Translation.h"
+#include "morvane/DataProfileText.h"
+#include "morvane/FileTranslation.h"
+#include "morvane/TypedProfileText.h"
 
 namespace verda {
 namespace {
 
 constexpr unsigned long kMaxBlockMask = 0xFFFF;
 constexpr unsigned long kMaxJobs = 256;
-
-_DataProfileTag EveryOptionProfile() {
-  _DataProfileTag profile{};
-  for (uint32_t& word : profile.word) word = 0xFFFFFFFFu;
-  return profile;
-}
 
 unsigned DefaultJobs() { return std::max(std::thread::hardware_concurrency(), 1u); }
 
@@ -43,14 +38,14 @@ int RunTranslate(std::vector<std::string> arguments) {
     }
   }
 
-  TranslationRequest request;
+  morvane::TranslationRequest request;
   request.profileGiven = !profiles.empty();
-  request.profile = EveryOptionProfile();
+  request.profile = morvane::EveryOptionProfile();
   if (!profiles.empty()) {
     std::string problem;
-    const auto profile = ParseProfileArgument(profiles[0], problem);
-    if (!profile) return UsageError(kTranslateCommand, problem);
-    request.profile = *profile;
+    const auto profile = morvane::ParseTypedProfileText(profiles[0], problem);
+    if (!profile) return UsageError(kTranslateCommand, "--profile " + problem);
+    request.profile = profile->tag;
   }
   if (!masks.empty()) {
     const auto mask = ParseNumber(masks[0], kMaxBlockMask);
@@ -73,9 +68,9 @@ int RunTranslate(std::vector<std::string> arguments) {
     }
     return TranslateInto(request, folders[0], arguments, jobs);
   }
-  const TranslationOutcome outcome = TranslateFile(request, arguments[0], arguments[1]);
+  const morvane::TranslationOutcome outcome = TranslateOneFile(request, arguments[0], arguments[1]);
   for (const std::string& warning : outcome.warnings) std::cerr << "verda: " << warning << '\n';
-  if (outcome.nothingTranslated) std::cerr << "verda: " << kNothingTranslated << '\n';
+  if (outcome.nothingTranslated) std::cerr << "verda: " << morvane::kNothingTranslated << '\n';
   return outcome.failure.empty() ? kExitSuccess : Fail(kExitFailure, outcome.failure);
 }
 

@@ -21,6 +21,12 @@ uint32_t WordValue(std::string_view word) {
 
 }  // namespace
 
+_DataProfileTag EveryOptionProfile() {
+  _DataProfileTag profile{};
+  for (uint32_t& word : profile.word) word = 0xFFFFFFFFu;
+  return profile;
+}
+
 ProfileText ParseProfileText(std::string_view text) {
   ProfileText profile;
   std::size_t comma = text.find(',');

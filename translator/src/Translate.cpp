@@ -6,6 +6,7 @@
 #include "LittleEndianReader.h"
 #include "ReplacingFile.h"
 #include "TextSink.h"
+#include "morvane/DataProfileText.h"
 #include "morvane/Morvane.h"
 #include "morvane/Names.h"
 
@@ -18,12 +19,6 @@ constexpr uint32_t kRecordBanner = 0x0001;
 const char* const kBannerRule = "===================================\r\n";
 constexpr std::size_t kInputBlockBytes = std::size_t{1} << 20;
 
-_DataProfileTag EveryOptionProfile() {
-  _DataProfileTag profile{};
-  for (uint32_t& word : profile.word) word = 0xFFFFFFFFu;
-  return profile;
-}
-
 // The input and output paths are fixed-size fields; read them only up to their end.
 std::string PathField(const char (&field)[kTranslatePathSize]) { return std::string(field, strnlen(field, sizeof field)); }
 
@@ -31,7 +26,7 @@ std::string PathField(const char (&field)[kTranslatePathSize]) { return std::str
 
 int Morvane::Translate(_TranslateInfoTag* info) {
   if (info == nullptr || info->records == nullptr || info->recordTotal == 0) return 0;
-  const _DataProfileTag profile = info->profile != nullptr ? *info->profile : EveryOptionProfile();
+  const _DataProfileTag profile = info->profile != nullptr ? *info->profile : morvane::EveryOptionProfile();
 
   CloseInput();
   inputFile = std::fopen(PathField(info->inputPath).c_str(), "rb");

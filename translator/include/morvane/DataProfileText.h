@@ -16,6 +16,9 @@ struct ProfileText {
   _DataProfileTag tag{};
 };
 
+// The profile of a translation that is given none: every bit of every word.
+_DataProfileTag EveryOptionProfile();
+
 // The name is the text up to the first comma; missing or non-numeric words are 0.
 ProfileText ParseProfileText(std::string_view text);
 

@@ -1,14 +1,13 @@
-#include "Translation.h"
+#include "morvane/FileTranslation.h"
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 
-#include "CommandLine.h"
-#include "DataFile.h"
+#include "morvane/IndexedFile.h"
 #include "morvane/Rearrange.h"
 
-namespace verda {
+namespace morvane {
 namespace {
 
 bool CopyPath(char (&field)[kTranslatePathSize], const std::string& path) {
@@ -56,7 +55,8 @@ TranslationOutcome TranslateFile(const TranslationRequest& request, const std::s
   info.blockSelect = request.blockSelect;
   Morvane translator;
   if (!translator.Translate(&info)) {
-    outcome.failure = WriteFailure(output, output + ": cannot be written");
+    outcome.failure = output + ": cannot be written";
+    outcome.outputNotWritten = true;
     return outcome;
   }
   // Records skipped for their own faults have their warnings; an empty output
@@ -65,11 +65,11 @@ TranslationOutcome TranslateFile(const TranslationRequest& request, const std::s
       std::any_of(problems.begin(), problems.end(), [](const std::string& reason) { return reason.empty(); });
   std::error_code error;
   outcome.nothingTranslated = anyReadable && std::filesystem::file_size(output, error) == 0 && !error;
-  if (morvane::WantsRearrangedOutput(translator.ABlockDecoded(), request.profileGiven ? &profile : nullptr) &&
-      !morvane::RearrangeOutput(output)) {
+  if (WantsRearrangedOutput(translator.ABlockDecoded(), request.profileGiven ? &profile : nullptr) &&
+      !RearrangeOutput(output)) {
     outcome.failure = output + ": cannot be rearranged; left as translated";
   }
   return outcome;
 }
 
-}  // namespace verda
+}  // namespace morvane

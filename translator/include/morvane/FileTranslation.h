@@ -1,7 +1,8 @@
 // One translation of a binary data file into comma-separated text, as verda
-// translate runs it for each file: the records, the translation and the
-// rearrangement the chosen profile asks for. Nothing is printed, so jobs may
-// run side by side; every Translation uses Morvane objects of its own.
+// translate runs it for each file and the Python module for each call: the
+// records, the translation and the rearrangement the chosen profile asks for.
+// Nothing is printed, so jobs may run side by side; every translation uses
+// Morvane objects of its own.
 #pragma once
 
 #include <string>
@@ -9,9 +10,9 @@
 
 #include "morvane/Morvane.h"
 
-namespace verda {
+namespace morvane {
 
-// What every file of one verda translate shares.
+// What every file of one translation job shares.
 struct TranslationRequest {
   _DataProfileTag profile{};
   bool profileGiven = false;  // only a profile the user gave can ask for the rearrangement
@@ -26,6 +27,7 @@ inline constexpr const char* kNothingTranslated = "nothing was translated: the p
 struct TranslationOutcome {
   std::vector<std::string> warnings;  // records skipped, one line each
   bool nothingTranslated = false;     // the profile and block mask selected no block of any record
+  bool outputNotWritten = false;      // the failure is the output's: a host may say why in its own words
   std::string failure;                // why there is no output; empty on success
 };
 
@@ -33,4 +35,4 @@ struct TranslationOutcome {
 // that is the input file itself, under any name, is refused.
 TranslationOutcome TranslateFile(const TranslationRequest& request, const std::string& input, const std::string& output);
 
-}  // namespace verda
+}  // namespace morvane

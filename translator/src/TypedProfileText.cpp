@@ -1,11 +1,10 @@
-#include "ProfileArgument.h"
+#include "morvane/TypedProfileText.h"
 
 #include <charconv>
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
-namespace verda {
+namespace morvane {
 namespace {
 
 // A decimal integer from -2^31 to 2^32 - 1, with nothing before or after it.
@@ -33,23 +32,23 @@ std::vector<std::string_view> WordsAfterName(std::string_view text) {
 
 }  // namespace
 
-std::optional<_DataProfileTag> ParseProfileArgument(const std::string& text, std::string& problem) {
+std::optional<ProfileText> ParseTypedProfileText(std::string_view text, std::string& problem) {
   const std::vector<std::string_view> words = WordsAfterName(text);
   if (words.size() != kProfileWords) {
-    problem = "--profile needs a name and 12 option words; got " + std::to_string(words.size());
+    problem = "needs a name and 12 option words; got " + std::to_string(words.size());
     return std::nullopt;
   }
-  _DataProfileTag tag{};
+  ProfileText profile{std::string(text.substr(0, text.find(','))), {}};
   for (int i = 0; i < kProfileWords; ++i) {
     const auto value = WordValue(words[i]);
     if (!value) {
-      problem = "--profile word " + std::to_string(i) + " \"" + std::string(words[i]) +
+      problem = "word " + std::to_string(i) + " \"" + std::string(words[i]) +
                 "\" is not a decimal number that fits 32 bits";
       return std::nullopt;
     }
-    tag.word[i] = *value;
+    profile.tag.word[i] = *value;
   }
-  return tag;
+  return profile;
 }
 
-}  // namespace verda
+}  // namespace morvane
