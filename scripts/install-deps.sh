@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev qt6-serialport-dev libgl-dev libpng-dev
           libsndfile1-dev qt6-svg-dev qt6-charts-dev qt6-base-private-dev
-          desktop-file-utils appstream
+          desktop-file-utils appstream python3-dev python3-numpy python3-pytest pybind11-dev
           dpkg-dev file lintian man-db bash-completion "$@")
 missing=()
 for package in "${packages[@]}"; do
