@@ -2,8 +2,9 @@
 # (errors fail), unpacks them into one root and uses them from there: verda on
 # the sample file with the unpacked libraries, the consumer program against
 # the unpacked development package, each manual page rendered without a
-# warning. Run with -D BUILD_DIR, WORK_DIR, SANITIZED, WITH_APP and what
-# ConsumerBuild.cmake names.
+# warning, and the Python module imported by PYTHON (when it was built) to
+# read the sample. Run with -D BUILD_DIR, WORK_DIR, SANITIZED, WITH_APP,
+# PYTHON and what ConsumerBuild.cmake names.
 cmake_minimum_required(VERSION 3.25)
 include(${SOURCE_DIR}/ConsumerBuild.cmake)
 
@@ -44,6 +45,9 @@ if(WITH_APP)
     verdalon usr/share/icons/hicolor/scalable/apps/org.verdalon.Verdalon.svg
     verdalon usr/share/metainfo/org.verdalon.Verdalon.metainfo.xml)
 endif()
+if(PYTHON)
+  list(APPEND expected python3-morvane usr/lib/python3/dist-packages/morvane/__init__.pyi)
+endif()
 foreach(package IN LISTS packages)
   run(dpkg-deb -f ${package} Package Depends)
   string(REGEX MATCH "Package: ([^\n]*)" name "${output}")
@@ -71,6 +75,13 @@ if(NOT csv MATCHES "^=+[^\n]*\nOutput of Normal 1")
   message(FATAL_ERROR "verda translate wrote:\n${csv}")
 endif()
 verdalon_build_consumer(${root}/usr ${WORK_DIR}/consumer)
+if(PYTHON)
+  run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${root}/usr/lib PYTHONPATH=${root}/usr/lib/python3/dist-packages
+    ${PYTHON} -c "import morvane, sys; print(morvane.open(sys.argv[1]).records[0])" ${sample})
+  if(NOT output MATCHES "Normal")
+    message(FATAL_ERROR "the packaged morvane module read:\n${output}")
+  endif()
+endif()
 
 file(GLOB pages ${root}/usr/share/man/man1/*.1.gz)
 foreach(page IN LISTS pages)
