@@ -77,7 +77,7 @@ endif()
 verdalon_build_consumer(${root}/usr ${WORK_DIR}/consumer)
 if(PYTHON)
   run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${root}/usr/lib PYTHONPATH=${root}/usr/lib/python3/dist-packages
-    ${PYTHON} -c "import morvane, sys; print(morvane.open(sys.argv[1]).records[0])" ${sample})
+    ${PYTHON} -c "import morvane, sys\nprint(morvane.open(sys.argv[1]).records[0])" ${sample})
   if(NOT output MATCHES "Normal")
     message(FATAL_ERROR "the packaged morvane module read:\n${output}")
   endif()
