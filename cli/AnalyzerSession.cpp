@@ -10,13 +10,26 @@ constexpr std::size_t kFileNameLength = 8;
 }  // namespace
 
 AnalyzerSession::~AnalyzerSession() {
+  SetFailureCause({});
   if (remote_) analyzer_.SetLocalMode();
 }
 
 bool AnalyzerSession::Open() {
   if (!OpenAnalyzer(analyzer_)) return false;
   remote_ = analyzer_.SetRemoteMode() != 0;
+  opened_ = analyzer_.GetLineReport();
+  SetFailureCause([this] { return SilenceCause(); });
   return true;
+}
+
+std::string AnalyzerSession::SilenceCause() {
+  const LineReportStruct now = analyzer_.GetLineReport();
+  // Replies that end with a wait are read that way too: only a question
+  // left unanswered tells silence from a short reply.
+  int code = 0;
+  if (now.lineGone == 0 && (now.silentReads == opened_.silentReads || analyzer_.GetErrorCode(&code, 0) != 0))
+    return {};
+  return "the analyzer is not answering";
 }
 
 std::optional<std::string> MemoryFileArgument(const Subcommand& command, const std::vector<std::string>& arguments) {

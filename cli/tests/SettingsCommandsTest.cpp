@@ -90,6 +90,25 @@ TEST_F(VerdaSettingsTest, RunStateNoteBeeperAndClockReadBackAsSet) {
   });
 }
 
+// Silence is named as the cause; a query left unanswered by an analyzer
+// that still answers is not silence.
+TEST_F(VerdaSettingsTest, SilenceIsSaidToBeTheCause) {
+  const std::string failure = "verda: the analyzer did not tell its run state";
+  const struct {
+    bool silent;
+    const char* failCommand;
+    std::string err;
+  } cases[] = {{true, "", failure + "; the analyzer is not answering\n"}, {false, "QRS", failure + "\n"}};
+  for (const auto& c : cases) {
+    VirtualAnalyzer analyzer = StillAnalyzer();
+    if (c.silent) analyzer.Misbehaviour().silentAfterBytes = 0;
+    analyzer.Misbehaviour().failCommand = c.failCommand;
+    Serve(std::move(analyzer));
+    RunSteps({{{"state"}, 1, "", c.err}});
+    server->Stop();
+  }
+}
+
 TEST_F(VerdaSettingsTest, MacrosRunAbortAndScheduleAndRefusalsSayWhy) {
   Serve(StillAnalyzer());
   RunSteps({
