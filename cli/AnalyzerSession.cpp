@@ -17,19 +17,17 @@ AnalyzerSession::~AnalyzerSession() {
 bool AnalyzerSession::Open() {
   if (!OpenAnalyzer(analyzer_)) return false;
   remote_ = analyzer_.SetRemoteMode() != 0;
-  opened_ = analyzer_.GetLineReport();
   SetFailureCause([this] { return SilenceCause(); });
   return true;
 }
 
 std::string AnalyzerSession::SilenceCause() {
-  const LineReportStruct now = analyzer_.GetLineReport();
-  // Replies that end with a wait are read that way too: only a question
-  // left unanswered tells silence from a short reply.
+  const std::string notAnswering = "the analyzer is not answering";
+  if (analyzer_.GetLineReport().lineGone != 0) return notAnswering;
+  // From inside the step that failed, a reply cut short or a line left out
+  // looks like silence: a question asked now tells them apart.
   int code = 0;
-  if (now.lineGone == 0 && (now.silentReads == opened_.silentReads || analyzer_.GetErrorCode(&code, 0) != 0))
-    return {};
-  return "the analyzer is not answering";
+  return analyzer_.GetErrorCode(&code, 0) != 0 ? std::string() : notAnswering;
 }
 
 std::optional<std::string> MemoryFileArgument(const Subcommand& command, const std::vector<std::string>& arguments) {

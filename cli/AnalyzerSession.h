@@ -27,13 +27,12 @@ class AnalyzerSession {
   Talvinet& Analyzer() { return analyzer_; }
 
  private:
-  // "the analyzer is not answering" when the line went away, or when a read
-  // heard nothing and the analyzer does not answer a question now; else empty.
+  // "the analyzer is not answering" when the line went away or the analyzer
+  // does not answer a question now; else empty.
   std::string SilenceCause();
 
   Talvinet analyzer_;
   bool remote_ = false;
-  LineReportStruct opened_{};
 };
 
 // The one argument of `command`, a memory file name, in the analyzer's

@@ -131,7 +131,6 @@ class FileCommandsTest : public QObject {
     QTest::addColumn<QString>("shown");
     QTest::newRow("saved") << "" << 0 << "PREVIOUS" << "The file was successfully copied to the analyzer's diskette.";
     QTest::newRow("save fails") << "SaveToDisk" << 0 << "FILE0001" << "The file could not be copied.";
-    QTest::newRow("unconfirmed") << "" << -1 << "FILE0001" << "The file could not be copied.";
     QTest::newRow("refused") << "" << 4 << "FILE0001"
                              << "The file could not be copied.\nThe analyzer answered with error 4.";
   }

@@ -153,27 +153,22 @@ class InstrumentManagerSessionTest : public QObject {
   // mnemonic "-" is silence from the click on.
   void setupCommandsSayWhatTheAnalyzerAnswered_data() {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("setup");
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("shown");
     const QString notAnswering = QLatin1Char('\n') + NotAnsweringCause();
-    QTest::newRow("store") << "store" << 3 << "" << "The setup configuration was successfully stored.";
-    QTest::newRow("store, silent") << "store" << 3 << "-" << "Couldn't store this setup configuration." + notAnswering;
-    QTest::newRow("store, error 5") << "store" << 3 << "SES"
+    QTest::newRow("store") << "store" << "" << "The setup configuration was successfully stored.";
+    QTest::newRow("store, silent") << "store" << "-" << "Couldn't store this setup configuration." + notAnswering;
+    QTest::newRow("store, error 5") << "store" << "SES"
                                     << "Couldn't store this setup configuration.\nThe analyzer answered with error 5.";
-    QTest::newRow("activate") << "activate" << 1 << "" << "The setup was successfully activated.";
-    QTest::newRow("activate, silent") << "activate" << 1 << "-"
-                                      << "The selected setup configuration couldn't be activated." + notAnswering;
-    QTest::newRow("activate, error 5") << "activate" << 1 << "SER"
+    QTest::newRow("activate, error 5") << "activate" << "SER"
                                        << "The selected setup configuration couldn't be activated.\n"
                                           "The analyzer answered with error 5.";
-    QTest::newRow("set boot") << "setBoot" << 2 << "" << "The boot configuration was successfully set.";
-    QTest::newRow("set boot, error 5") << "setBoot" << 2 << "SE"
+    QTest::newRow("set boot") << "setBoot" << "" << "The boot configuration was successfully set.";
+    QTest::newRow("set boot, error 5") << "setBoot" << "SE"
                                        << "Couldn't set the boot configuration.\nThe analyzer answered with error 5.";
   }
   void setupCommandsSayWhatTheAnalyzerAnswered() {
     QFETCH(QString, button);
-    QFETCH(int, setup);
     QFETCH(QString, fault);
     simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
     // The application names silence as the cause of what fails.
@@ -183,10 +178,10 @@ class InstrumentManagerSessionTest : public QObject {
     HealthOf(link)->Opened(QStringLiteral("Cedar"), QString::fromStdString(analyzer.DevicePath()));
     CMgrSetupsDlg page(link);
     page.OnSetActive();
-    Select(page, "setupList", setup);
+    Select(page, "setupList", 1);
     analyzer.WithAnalyzer([&](simanalyzer::VirtualAnalyzer& a) {
       if (fault == QLatin1String("-")) a.Misbehaviour().silentAfterBytes = 0;
-      a.Misbehaviour().failCommand = fault == QLatin1String("-") ? std::string() : fault.toStdString();
+      else a.Misbehaviour().failCommand = fault.toStdString();
       a.Misbehaviour().failCode = 5;
     });
     Button(page, (button + QLatin1String("Button")).toLatin1().constData())->click();
