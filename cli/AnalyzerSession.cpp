@@ -10,13 +10,24 @@ constexpr std::size_t kFileNameLength = 8;
 }  // namespace
 
 AnalyzerSession::~AnalyzerSession() {
+  SetFailureCause({});
   if (remote_) analyzer_.SetLocalMode();
 }
 
 bool AnalyzerSession::Open() {
   if (!OpenAnalyzer(analyzer_)) return false;
   remote_ = analyzer_.SetRemoteMode() != 0;
+  SetFailureCause([this] { return SilenceCause(); });
   return true;
+}
+
+std::string AnalyzerSession::SilenceCause() {
+  const std::string notAnswering = "the analyzer is not answering";
+  if (analyzer_.GetLineReport().lineGone != 0) return notAnswering;
+  // From inside the step that failed, a reply cut short or a line left out
+  // looks like silence: a question asked now tells them apart.
+  int code = 0;
+  return analyzer_.GetErrorCode(&code, 0) != 0 ? std::string() : notAnswering;
 }
 
 std::optional<std::string> MemoryFileArgument(const Subcommand& command, const std::vector<std::string>& arguments) {

@@ -27,6 +27,10 @@ class AnalyzerSession {
   Talvinet& Analyzer() { return analyzer_; }
 
  private:
+  // "the analyzer is not answering" when the line went away or the analyzer
+  // does not answer a question now; else empty.
+  std::string SilenceCause();
+
   Talvinet analyzer_;
   bool remote_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 #include "talvinet/WholeFile.h"
 
@@ -15,8 +16,18 @@ const Subcommand* FindSubcommand(const std::string& name) {
   return nullptr;
 }
 
+namespace {
+std::function<std::string()>& FailureCause() {
+  static std::function<std::string()> cause;
+  return cause;
+}
+}  // namespace
+
+void SetFailureCause(std::function<std::string()> cause) { FailureCause() = std::move(cause); }
+
 int Fail(int status, const std::string& message) {
-  std::cerr << "verda: " << message << '\n';
+  const std::string cause = FailureCause() ? FailureCause()() : std::string();
+  std::cerr << "verda: " << message << (cause.empty() ? "" : "; " + cause) << '\n';
   return status;
 }
 

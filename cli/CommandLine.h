@@ -2,6 +2,7 @@
 // the exit statuses.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,8 +53,12 @@ extern const Subcommand kSetupCommand;
 const std::vector<Subcommand>& Subcommands();
 const Subcommand* FindSubcommand(const std::string& name);
 
-// Prints "verda: <message>" on standard error and returns `status`.
+// Prints "verda: <message>" on standard error and returns `status`; the
+// message ends in "; <cause>" when the failure cause says one.
 int Fail(int status, const std::string& message);
+// What Fail adds when the cause of a failure is known elsewhere (the analyzer
+// stopped answering); empty for none. An empty function says nothing.
+void SetFailureCause(std::function<std::string()> cause);
 // Why nothing could be written at `path`: its folder's refusal of a new file
 // when that is the cause, else `otherwise`.
 std::string WriteFailure(const std::string& path, const std::string& otherwise);

@@ -82,6 +82,9 @@ const QHash<int, const char*>& Table() {
       {kMacroNotAborted, "The macro could not be aborted."},
       {kMacroNotScheduled, "The macro couldn't be scheduled."},
       {kMacroScheduleNotCanceled, "The schedule for this macro could not be canceled."},
+      {kBootSet, "The boot configuration was successfully set."},
+      {kCopiedToDiskette, "The file was successfully copied to the analyzer's diskette."},
+      {kConfirmReset, "Reset clears all measured data on the analyzer. Reset it now?"},
   };
   return table;
 }

@@ -71,6 +71,10 @@ inline constexpr int kMacroNotExecuted = 61813;
 inline constexpr int kMacroNotAborted = 61814;
 inline constexpr int kMacroNotScheduled = 61815;
 inline constexpr int kMacroScheduleNotCanceled = 61816;
+// Confirmations of the commands whose success the analyzer must confirm (our own ids).
+inline constexpr int kBootSet = 61817;
+inline constexpr int kCopiedToDiskette = 61818;
+inline constexpr int kConfirmReset = 61819;
 
 // The text of `id`, or an empty string for an id the table does not hold.
 QString LoadString(int id);

@@ -60,11 +60,30 @@ std::function<QString()>& FailureCause() {
   static std::function<QString()> cause;
   return cause;
 }
+
+const QString& Title() {
+  static const QString title = QStringLiteral("Verdalon");
+  return title;
+}
+
+// A Yes/No question; `preferred` is the button Enter presses, NoButton for Qt's own choice.
+Answer Ask(QWidget* parent, const QString& text, QMessageBox::StandardButton preferred) {
+  Script& script = TheScript();
+  if (script.active) {
+    script.shown << text;
+    return script.answers.isEmpty() ? Answer::No : script.answers.dequeue();
+  }
+  return QMessageBox::question(parent, Title(), text, QMessageBox::Yes | QMessageBox::No, preferred) ==
+                 QMessageBox::Yes
+             ? Answer::Yes
+             : Answer::No;
+}
 }  // namespace
 
 void SetFailureCause(std::function<QString()> cause) { FailureCause() = std::move(cause); }
 
 Answer Show(QWidget* parent, const QString& shownText, Icon icon) {
+  if (icon == Icon::Question) return Ask(parent, shownText, QMessageBox::NoButton);
   QString text = shownText;
   if (icon == Icon::Warning && FailureCause()) {
     const QString cause = FailureCause()();
@@ -73,24 +92,17 @@ Answer Show(QWidget* parent, const QString& shownText, Icon icon) {
   Script& script = TheScript();
   if (script.active) {
     script.shown << text;
-    if (icon != Icon::Question) return Answer::Ok;
-    return script.answers.isEmpty() ? Answer::No : script.answers.dequeue();
+    return Answer::Ok;
   }
-  const QString title = QStringLiteral("Verdalon");
-  switch (icon) {
-    case Icon::Warning:
-      QMessageBox::warning(parent, title, text);
-      return Answer::Ok;
-    case Icon::Information:
-      QMessageBox::information(parent, title, text);
-      return Answer::Ok;
-    case Icon::Question:
-      return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
-                 ? Answer::Yes
-                 : Answer::No;
+  if (icon == Icon::Warning) {
+    QMessageBox::warning(parent, Title(), text);
+  } else {
+    QMessageBox::information(parent, Title(), text);
   }
   return Answer::Ok;
 }
+
+Answer AskDefaultNo(QWidget* parent, const QString& text) { return Ask(parent, text, QMessageBox::No); }
 
 Answer ShowMessage(QWidget* parent, int messageId, Icon icon) {
   return Show(parent, strings::LoadString(messageId), icon);

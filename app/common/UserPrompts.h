@@ -16,6 +16,8 @@ enum class Answer { Ok, Yes, No };
 // Warnings and information show OK; questions show Yes and No.
 Answer Show(QWidget* parent, const QString& text, Icon icon);
 Answer ShowMessage(QWidget* parent, int messageId, Icon icon = Icon::Warning);
+// A question whose default answer, the one Enter gives, is No: for what cannot be undone.
+Answer AskDefaultNo(QWidget* parent, const QString& text);
 // What a warning gets as a line of its own when the cause of the failure
 // is known elsewhere (the analyzer stopped answering); empty for none.
 void SetFailureCause(std::function<QString()> cause);

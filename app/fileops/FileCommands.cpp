@@ -10,6 +10,7 @@
 #include "fileops/CCreateFileDlg.h"
 #include "fileops/CDownloadProgressDlg.h"
 #include "link/AnalyzerLink.h"
+#include "link/CommandConfirmation.h"
 #include "link/LinkWorker.h"
 #include "talvinet/HostTexts.h"
 
@@ -91,16 +92,20 @@ void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg
 
 void RunCopyToDiskette(QWidget* parent, AnalyzerLink& link, const QString& source) {
   const QString name = source.toUpper();
-  bool saved = false;
+  CommandConfirmation saved;
   {
     WaitCursor wait;
     QString previous;
     if (link.GetCurrentFile(previous, 1) && link.SetCurrentFile(name, 1)) {
-      saved = link.SaveToDisk(1);
-      if (saved) link.SetCurrentFile(previous, 1);
+      saved = ConfirmCommand(link, link.SaveToDisk(1));
+      if (saved.done) link.SetCurrentFile(previous, 1);
     }
   }
-  if (!saved) prompts::ShowMessage(parent, strings::kCopyFailed, prompts::Icon::Warning);
+  if (saved.done) {
+    prompts::ShowMessage(parent, strings::kCopiedToDiskette, prompts::Icon::Information);
+  } else {
+    prompts::Show(parent, WithAnalyzerError(strings::LoadString(strings::kCopyFailed), saved), prompts::Icon::Warning);
+  }
 }
 
 }  // namespace fileops

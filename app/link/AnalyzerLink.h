@@ -125,6 +125,9 @@ class AnalyzerLink {
   virtual bool CancelScheduledMacro(int remote) = 0;
   // The status number of the last call: transport status or macro refusal.
   virtual int GetErrno() = 0;
+  // Whether the error-code line of the last command sent came, and its code:
+  // a sent command is not yet a done one.
+  virtual CommandOutcomeStruct GetLastCommandOutcome() const = 0;
 
   // The thread the calls run on; null where they run on the caller's.
   virtual LinkWorker* Worker() { return nullptr; }

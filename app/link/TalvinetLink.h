@@ -75,6 +75,7 @@ class TalvinetLink final : public AnalyzerLink {
   bool ScheduleMacro(int id, int day, int hour, int minute, int second, int remote) override;
   bool CancelScheduledMacro(int remote) override;
   int GetErrno() override;
+  CommandOutcomeStruct GetLastCommandOutcome() const override;
   LinkWorker* Worker() override { return &worker; }
   LinkHealth* Health() override { return &health; }
 

@@ -175,3 +175,7 @@ bool TalvinetLink::CancelScheduledMacro(int remote) {
 int TalvinetLink::GetErrno() {
   return OnWorker(activities::ReadingStatus(), [&] { return m_comm.GetErrno(); });
 }
+
+CommandOutcomeStruct TalvinetLink::GetLastCommandOutcome() const {
+  return OnWorker(activities::ReadingStatus(), [&] { return m_comm.GetLastCommandOutcome(); });
+}

@@ -9,7 +9,9 @@ CInstrumentManagerDlg::CInstrumentManagerDlg(AnalyzerLink& link, QWidget* parent
     : PropertySheet(QStringLiteral("Instrument Manager"), parent) {
   setObjectName(QStringLiteral("instrumentManager"));
   AddPage(new CStatusDlg(link, this), QStringLiteral("Status"));
-  AddPage(new CMgrControlDlg(link, this), QStringLiteral("Control"));
+  auto* control = new CMgrControlDlg(link, this);
+  connect(control, &CMgrControlDlg::ActionReported, this, &CInstrumentManagerDlg::ActionReported);
+  AddPage(control, QStringLiteral("Control"));
   AddPage(new CMgrSetupsDlg(link, this), QStringLiteral("Setups"));
   AddPage(new CMgrMacrosDlg(link, this), QStringLiteral("Macros"));
   ShowOnlyCloseButton();

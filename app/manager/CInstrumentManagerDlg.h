@@ -11,4 +11,8 @@ class CInstrumentManagerDlg : public PropertySheet {
 
  public:
   explicit CInstrumentManagerDlg(AnalyzerLink& link, QWidget* parent = nullptr);
+
+ signals:
+  // What an action of the Control page did, for the main window's status bar.
+  void ActionReported(const QString& text);
 };

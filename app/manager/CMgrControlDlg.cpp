@@ -7,10 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <functional>
 
+#include "common/StringTable.h"
+#include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
 #include "link/AnalyzerLink.h"
+#include "link/CommandConfirmation.h"
+#include "link/LinkHealth.h"
 
 CMgrControlDlg::CMgrControlDlg(AnalyzerLink& analyzer, QWidget* parent)
     : PropertyPage(parent), link(analyzer), note(new QLineEdit(this)) {
@@ -20,18 +23,27 @@ CMgrControlDlg::CMgrControlDlg(AnalyzerLink& analyzer, QWidget* parent)
     const char* label;
     const char* name;
     std::function<bool()> call;
+    const char* done;
+    const char* failed;
+    bool clearsData = false;  // asks first, since it cannot be undone
   } buttons[] = {
-      {"Run", "runButton", [this] { return link.SetRunState(talvinet::kRunStateRun, 1); }},
-      {"Stop", "stopButton", [this] { return link.SetRunState(talvinet::kRunStateStop, 1); }},
-      {"Reset", "resetButton", [this] { return link.ResetData(0, 1); }},
-      {"Store", "storeButton", [this] { return link.StoreFile(1); }},
+      {"Run", "runButton", [this] { return link.SetRunState(talvinet::kRunStateRun, 1); }, "Measurement started.",
+       "Couldn't start the measurement."},
+      {"Stop", "stopButton", [this] { return link.SetRunState(talvinet::kRunStateStop, 1); }, "Measurement stopped.",
+       "Couldn't stop the measurement."},
+      {"Reset", "resetButton", [this] { return link.ResetData(0, 1); }, "The measured data was reset.",
+       "Couldn't reset the measured data.", true},
+      {"Store", "storeButton", [this] { return link.StoreFile(1); }, "The measurement was stored.",
+       "Couldn't store the measurement."},
   };
   for (const auto& entry : buttons) {
     auto* button = new QPushButton(QLatin1String(entry.label), this);
     button->setObjectName(QLatin1String(entry.name));
-    connect(button, &QPushButton::clicked, this, [call = entry.call] {
-      WaitCursor wait;
-      call();
+    connect(button, &QPushButton::clicked, this, [this, entry] {
+      if (entry.clearsData &&
+          prompts::AskDefaultNo(this, strings::LoadString(strings::kConfirmReset)) != prompts::Answer::Yes)
+        return;
+      RunAction(entry.call, QLatin1String(entry.done), QLatin1String(entry.failed));
     });
     actions->addWidget(button);
   }
@@ -94,8 +106,20 @@ void CMgrControlDlg::OnBeeperBox(int bit, bool checked) {
   Refresh();
 }
 
+void CMgrControlDlg::RunAction(const std::function<bool()>& call, const QString& done, const QString& failed) {
+  const CommandConfirmation result = RunCommand(link, call);
+  QString text = result.done ? done : failed;
+  if (!result.done) {
+    QString cause = AnalyzerErrorLine(result);
+    const LinkHealth* health = HealthOf(link);
+    if (cause.isEmpty() && health && health->SilenceIsTheCause()) cause = NotAnsweringNotice();
+    if (!cause.isEmpty()) text += QLatin1Char(' ') + cause;
+  }
+  emit ActionReported(text);
+}
+
 void CMgrControlDlg::OnSetNote() {
-  WaitCursor wait;
-  link.SetNote(note->text().left(kLongestNote), 1);
+  RunAction([this] { return link.SetNote(note->text().left(kLongestNote), 1); }, QStringLiteral("The note was set."),
+            QStringLiteral("Couldn't set the note."));
   Refresh();
 }

@@ -2,6 +2,8 @@
 // the current measurement, the beeper and the note.
 #pragma once
 
+#include <functional>
+
 #include "common/PropertySheet.h"
 
 class AnalyzerLink;
@@ -23,7 +25,13 @@ class CMgrControlDlg : public PropertyPage {
   void OnSetActive() override;
   void Refresh();
 
+ signals:
+  // What an action did or why it failed, for the main window's status bar.
+  void ActionReported(const QString& text);
+
  private:
+  // Runs the command operation `call` and reports `done` or `failed`.
+  void RunAction(const std::function<bool()>& call, const QString& done, const QString& failed);
   QCheckBox* AddBeeperBox(const QString& label, const QString& name, int bit);
   void OnBeeperBox(int bit, bool checked);
   void OnSetNote();

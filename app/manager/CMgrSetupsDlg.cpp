@@ -7,6 +7,7 @@
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
 #include "link/AnalyzerLink.h"
+#include "link/CommandConfirmation.h"
 #include "manager/CEditSetupNameDlg.h"
 #include "manager/ManagerImages.h"
 
@@ -102,21 +103,29 @@ void CMgrSetupsDlg::Report(bool succeeded, int done, int failed) {
                        succeeded ? prompts::Icon::Information : prompts::Icon::Warning);
 }
 
+void CMgrSetupsDlg::ReportCommand(const CommandConfirmation& result, int done, int failed) {
+  if (!result.done) {
+    prompts::Show(this, WithAnalyzerError(strings::LoadString(failed), result), prompts::Icon::Warning);
+  } else if (done != 0) {
+    prompts::ShowMessage(this, done, prompts::Icon::Information);
+  }
+}
+
 void CMgrSetupsDlg::OnActivate() {
-  Report(WhileWaiting([this] { return link.RecallSetupConfiguration(selectedSetup, 1); }), strings::kSetupActivated,
-         strings::kSetupNotActivated);
+  ReportCommand(RunCommand(link, [this] { return link.RecallSetupConfiguration(selectedSetup, 1); }),
+                strings::kSetupActivated, strings::kSetupNotActivated);
   ClearSelection();
 }
 
 void CMgrSetupsDlg::OnSetBoot() {
-  if (!WhileWaiting([this] { return link.SetBootConfiguration(selectedSetup, 1); }))
-    prompts::ShowMessage(this, strings::kBootNotSet);
+  ReportCommand(RunCommand(link, [this] { return link.SetBootConfiguration(selectedSetup, 1); }), strings::kBootSet,
+                strings::kBootNotSet);
   Refresh();
 }
 
 void CMgrSetupsDlg::OnStore() {
-  Report(WhileWaiting([this] { return link.StoreSetupConfiguration(selectedSetup, 1); }), strings::kSetupStored,
-         strings::kSetupNotStored);
+  ReportCommand(RunCommand(link, [this] { return link.StoreSetupConfiguration(selectedSetup, 1); }),
+                strings::kSetupStored, strings::kSetupNotStored);
   Refresh();
 }
 
@@ -124,8 +133,8 @@ void CMgrSetupsDlg::OnEditName() {
   CEditSetupNameDlg dialog(SetupName(selectedSetup), this);
   if (dialog.exec() == QDialog::Accepted) {
     const QString name = dialog.Name().left(kLongestName);
-    if (!WhileWaiting([&] { return link.SetSetupName(selectedSetup, name, 1); }))
-      prompts::ShowMessage(this, strings::kSetupNotRenamed);
+    ReportCommand(RunCommand(link, [&] { return link.SetSetupName(selectedSetup, name, 1); }), 0,
+                  strings::kSetupNotRenamed);
   }
   Refresh();
 }

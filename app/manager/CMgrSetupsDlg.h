@@ -8,6 +8,7 @@
 #include "talvinet/Talvinet.h"
 
 class AnalyzerLink;
+struct CommandConfirmation;
 
 // Which of the page's buttons a selection allows.
 struct SetupButtonStates {
@@ -43,6 +44,8 @@ class CMgrSetupsDlg : public StateListPage {
   void ShowButtons(const SetupButtonStates& states);
   void ClearSelection();
   void Report(bool succeeded, int done, int failed);
+  // As Report, for a command: done once the analyzer confirmed it; `done` 0 says nothing then.
+  void ReportCommand(const CommandConfirmation& result, int done, int failed);
   QString SetupName(int setup) const;
   bool InUse(int setup) const { return setups.setupUsed[setup] != 0; }
   void OnEditName();

@@ -41,6 +41,8 @@ namespace {
 constexpr int kMinimumPaneWidth = 10;
 // How often a lost connection looks again for the moment to end.
 constexpr int kLostLinkRetryMilliseconds = 200;
+// How long the status bar tells what an Instrument Manager action did.
+constexpr int kActionReportMilliseconds = 10000;
 }  // namespace
 
 CMainFrame::CMainFrame(CVerdalonApp& application)
@@ -312,6 +314,8 @@ void CMainFrame::HideAnalyzerRoot() { tree->HideAnalyzerRoot(); }
 
 void CMainFrame::OpenInstrumentManager() {
   CInstrumentManagerDlg sheet(*app.m_comm, this);
+  connect(&sheet, &CInstrumentManagerDlg::ActionReported, this,
+          [this](const QString& text) { statusBar()->showMessage(text, kActionReportMilliseconds); });
   sheet.exec();
 }
 

@@ -90,6 +90,20 @@ TEST_F(VerdaSettingsTest, RunStateNoteBeeperAndClockReadBackAsSet) {
   });
 }
 
+// Silence is named as the cause; a query left unanswered by an analyzer
+// that still answers is not silence.
+TEST_F(VerdaSettingsTest, SilenceIsSaidToBeTheCause) {
+  const std::string failure = "verda: the analyzer did not tell its run state";
+  for (const bool silent : {true, false}) {
+    VirtualAnalyzer analyzer = StillAnalyzer();
+    if (silent) analyzer.Misbehaviour().silentAfterBytes = 0;
+    else analyzer.Misbehaviour().failCommand = "QRS";
+    Serve(std::move(analyzer));
+    RunSteps({{{"state"}, 1, "", failure + (silent ? "; the analyzer is not answering\n" : "\n")}});
+    server->Stop();
+  }
+}
+
 TEST_F(VerdaSettingsTest, MacrosRunAbortAndScheduleAndRefusalsSayWhy) {
   Serve(StillAnalyzer());
   RunSteps({

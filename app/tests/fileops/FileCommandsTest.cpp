@@ -123,21 +123,28 @@ class FileCommandsTest : public QObject {
     QCOMPARE(prompts::LastFileRequest().startPath, folder.filePath(QStringLiteral("FILE0001.vqb")));
   }
 
+  // A save is done only once the analyzer confirms it (code -1: its line never came).
   void copyToDisketteRestoresTheCurrentFile_data() {
     QTest::addColumn<QString>("failingStep");
+    QTest::addColumn<int>("code");
     QTest::addColumn<QString>("currentAfter");
-    QTest::newRow("saved") << "" << "PREVIOUS";
-    QTest::newRow("save fails") << "SaveToDisk" << "FILE0001";
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("saved") << "" << 0 << "PREVIOUS" << "The file was successfully copied to the analyzer's diskette.";
+    QTest::newRow("save fails") << "SaveToDisk" << 0 << "FILE0001" << "The file could not be copied.";
+    QTest::newRow("refused") << "" << 4 << "FILE0001"
+                             << "The file could not be copied.\nThe analyzer answered with error 4.";
   }
   void copyToDisketteRestoresTheCurrentFile() {
     QFETCH(QString, failingStep);
+    QFETCH(int, code);
     script.memoryFiles = {{QStringLiteral("PREVIOUS"), {}}, {QStringLiteral("FILE0001"), {}}};
     script.failingStep = failingStep;
+    script.commandOutcome = {code < 0 ? 0 : 1, qMax(code, 0)};
     log.currentFile = QStringLiteral("PREVIOUS");
     fileops::RunCopyToDiskette(&frame, link, QStringLiteral("file0001"));
     QTEST(log.currentFile, "currentAfter");
     QCOMPARE(log.calls.mid(0, 3), (QStringList{"GetCurrentFile 1", "SetCurrentFile FILE0001 1", "SaveToDisk 1"}));
-    QCOMPARE(prompts::ShownTexts().size(), failingStep.isEmpty() ? 0 : 1);
+    QTEST(prompts::ShownTexts().join(QLatin1Char('|')), "shown");
   }
 };
 

@@ -9,10 +9,12 @@
 #include <QTreeWidget>
 
 #include "common/UserPrompts.h"
+#include "link/LinkHealth.h"
 #include "link/TalvinetLink.h"
 #include "manager/CMgrMacrosDlg.h"
 #include "manager/CMgrSetupsDlg.h"
 #include "manager/CStatusDlg.h"
+#include "shell/CVerdalonApp.h"
 #include "simanalyzer/PtyAnalyzer.h"
 #include "tests/support/AppTestEnvironment.h"
 #include "tests/support/ModalDriver.h"
@@ -21,7 +23,7 @@
 namespace {
 
 // Connects `link` to the analyzer served on `analyzer` as a 19200-baud COM2.
-bool Connect(simanalyzer::PtyAnalyzer& analyzer, TalvinetLink& link) {
+bool Connect(simanalyzer::PtyAnalyzer& analyzer, AnalyzerLink& link) {
   std::string problem;
   if (!analyzer.Start(problem)) return false;
   return OpenSimulatorLink(link, analyzer.DevicePath());
@@ -145,6 +147,45 @@ class InstrumentManagerSessionTest : public QObject {
       QCOMPARE(setups.boot, 0);
     });
     QVERIFY(!ModalDriverTimedOut());
+  }
+
+  // A setup command is done only once the analyzer confirms it. A fault's
+  // mnemonic "-" is silence from the click on.
+  void setupCommandsSayWhatTheAnalyzerAnswered_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("shown");
+    const QString notAnswering = QLatin1Char('\n') + NotAnsweringCause();
+    QTest::newRow("store") << "store" << "" << "The setup configuration was successfully stored.";
+    QTest::newRow("store, silent") << "store" << "-" << "Couldn't store this setup configuration." + notAnswering;
+    QTest::newRow("store, error 5") << "store" << "SES"
+                                    << "Couldn't store this setup configuration.\nThe analyzer answered with error 5.";
+    QTest::newRow("activate, error 5") << "activate" << "SER"
+                                       << "The selected setup configuration couldn't be activated.\n"
+                                          "The analyzer answered with error 5.";
+    QTest::newRow("set boot") << "setBoot" << "" << "The boot configuration was successfully set.";
+    QTest::newRow("set boot, error 5") << "setBoot" << "SE"
+                                       << "Couldn't set the boot configuration.\nThe analyzer answered with error 5.";
+  }
+  void setupCommandsSayWhatTheAnalyzerAnswered() {
+    QFETCH(QString, button);
+    QFETCH(QString, fault);
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    // The application names silence as the cause of what fails.
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    AnalyzerLink& link = *app.m_comm;
+    if (!Connect(analyzer, link)) QSKIP("no pseudo-terminal");
+    HealthOf(link)->Opened(QStringLiteral("Cedar"), QString::fromStdString(analyzer.DevicePath()));
+    CMgrSetupsDlg page(link);
+    page.OnSetActive();
+    Select(page, "setupList", 1);
+    analyzer.WithAnalyzer([&](simanalyzer::VirtualAnalyzer& a) {
+      if (fault == QLatin1String("-")) a.Misbehaviour().silentAfterBytes = 0;
+      else a.Misbehaviour().failCommand = fault.toStdString();
+      a.Misbehaviour().failCode = 5;
+    });
+    Button(page, (button + QLatin1String("Button")).toLatin1().constData())->click();
+    QTEST(prompts::ShownTexts().value(0), "shown");
   }
 
   void macroButtonsAndRefusals_data() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
@@ -11,6 +12,7 @@
 
 #include "browser/CFileTree.h"
 #include "commands/CommandIds.h"
+#include "common/UserPrompts.h"
 #include "shell/CMainFrame.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RunningApp.h"
@@ -135,6 +137,46 @@ class CMainFrameTest : public QObject, private RunningApp {
     Frame().OnCommand(cmd::kInstrumentManager);
     QCOMPARE(caption, QStringLiteral("Instrument Manager"));
     QCOMPARE(shown, QStringList{QStringLiteral("&Close")});
+  }
+
+  // The Control page says in the status bar what it did; Reset asks first, and
+  // Enter answers No. A code of -1: the error-code line never came.
+  void controlPageReportsInTheStatusBar_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("run") << "runButton" << 0 << "Measurement started.";
+    QTest::newRow("store refused") << "storeButton" << 9
+                                   << "Couldn't store the measurement. The analyzer answered with error 9.";
+    QTest::newRow("stop unconfirmed") << "stopButton" << -1 << "Couldn't stop the measurement.";
+    QTest::newRow("reset, Enter") << "resetButton" << 0 << "";
+  }
+  void controlPageReportsInTheStatusBar() {
+    QFETCH(QString, button);
+    QFETCH(int, code);
+    script.commandOutcome = {code < 0 ? 0 : 1, qMax(code, 0)};
+    app->m_connected = 1;
+    Frame().UpdateCommandUI();
+    const bool reset = button == QLatin1String("resetButton");
+    prompts::SetScripted(false);
+    QString question;
+    OnNextModal([&](QDialog* sheet) {
+      if (reset) {
+        OnNextModal([&](QDialog* box) {
+          auto* message = qobject_cast<QMessageBox*>(box);
+          question = message->text();
+          message->defaultButton()->click();
+        });
+      }
+      sheet->findChild<QWidget*>(QStringLiteral("controlPage"))->findChild<QPushButton*>(button)->click();
+      sheet->accept();
+    });
+    Frame().OnCommand(cmd::kInstrumentManager);
+    prompts::SetScripted(true);
+    QTEST(Frame().statusBar()->currentMessage(), "status");
+    QCOMPARE(question, reset ? QStringLiteral("Reset clears all measured data on the analyzer. Reset it now?") : "");
+    QVERIFY(!log.calls.contains(QStringLiteral("ResetData 0 1")));
+    QVERIFY(!ModalDriverTimedOut());
   }
 
   void sendCommandDoesNothingWhenDisconnected() {

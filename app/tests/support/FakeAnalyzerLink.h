@@ -62,6 +62,8 @@ struct FakeAnalyzerScript {
   QString openFailure;
   // Instrument Manager
   FakeInstrument instrument;
+  // What every command's error-code line says; by default it came with no error.
+  CommandOutcomeStruct commandOutcome{1, 0};
 };
 
 struct FakeAnalyzerLog {
@@ -154,6 +156,7 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool ScheduleMacro(int id, int day, int hour, int minute, int second, int remote) override;
   bool CancelScheduledMacro(int remote) override;
   int GetErrno() override;
+  CommandOutcomeStruct GetLastCommandOutcome() const override { return script.commandOutcome; }
 
  private:
   // Logs `step`; false when the script makes it fail.
