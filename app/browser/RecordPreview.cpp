@@ -3,6 +3,8 @@
 #include <QFile>
 #include <cstring>
 
+#include "morvane/Names.h"
+
 bool CopyTranslatePath(const QString& path, char (&field)[kTranslatePathSize]) {
   const QByteArray encoded = QFile::encodeName(path);
   if (encoded.isEmpty() || encoded.size() >= kTranslatePathSize) return false;
@@ -27,4 +29,12 @@ bool TranslateForPreview(const QString& inputPath, const QString& outputPath, in
   request.preambleLength = 0;
   Morvane translator;
   return translator.Translate(&request) != 0;
+}
+
+QByteArray RenumberBanner(QByteArray text, int type, int number) {
+  const QByteArray name = QByteArray("Output of ") + morvane::RecordTypeName(static_cast<unsigned>(type)) + ' ';
+  const QByteArray copied = name + "1\r\n";
+  const qsizetype at = text.indexOf(copied);
+  if (at >= 0) text.replace(at, copied.size(), name + QByteArray::number(number) + "\r\n");
+  return text;
 }

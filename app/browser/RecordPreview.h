@@ -3,6 +3,7 @@
 // an unwritable working directory does not matter.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -32,3 +33,8 @@ bool CopyTranslatePath(const QString& path, char (&field)[kTranslatePathSize]);
 // path does not fit the translation request.
 bool TranslateForPreview(const QString& inputPath, const QString& outputPath, int type, int number,
                          unsigned short blockSelect, _DataProfileTag* profile);
+
+// A record copied alone is the first of its type in its copy, and its
+// translation's banner says so: "Output of SEL 1" for SEL 12. Makes the
+// banner of `text` name record `number` of `type` instead.
+QByteArray RenumberBanner(QByteArray text, int type, int number);

@@ -19,6 +19,8 @@ Answer ShowMessage(QWidget* parent, int messageId, Icon icon = Icon::Warning);
 // What a warning gets as a line of its own when the cause of the failure
 // is known elsewhere (the analyzer stopped answering); empty for none.
 void SetFailureCause(std::function<QString()> cause);
+// `text` with that cause's line under it, as a warning shows it.
+QString WithFailureCause(const QString& text);
 
 struct FileDialogRequest {
   QString caption;

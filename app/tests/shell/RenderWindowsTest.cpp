@@ -213,6 +213,23 @@ class RenderWindowsTest : public QObject {
     analyzer.Stop();
   }
 
+  // A record preview that failed because the analyzer fell silent: the pane
+  // says why under the title of the record chosen.
+  void renderClearedPreview() {
+    SimulatorSession session({{"DEMOFILE", {{1, vqbtest::SpectrumRecord(1, 400)}}}});
+    if (!session.problem.empty()) QSKIP(session.problem.c_str());
+    QVERIFY(session.tree);
+    CMainFrame& frame = *session.app.MainFrame();
+    frame.resize(900, 560);
+    frame.Splitter()->setSizes({300, 600});
+    QTreeWidgetItem* file = session.tree->AnalyzerRoot()->child(0);
+    treetest::Expand(file);
+    session.analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& served) { served.Misbehaviour().silentAfterBytes = 0; });
+    session.tree->setCurrentItem(file->child(0));
+    QVERIFY(frame.DataView()->Text().isEmpty() && !frame.DataView()->Reason().isEmpty());
+    Render(frame, QStringLiteral("MainFrameClearedPreview"));
+  }
+
  private:
   // The frame at its rendering size with `folder` as the one drive, expanded down to `fileName`'s records.
   static QTreeWidgetItem* ExpandFileInTree(CMainFrame& frame, const QString& folder, const QString& fileName) {
