@@ -273,8 +273,10 @@ void CMainFrame::MoveFocusBetweenPanes(bool forward) {
 void CMainFrame::OnConnect() {
   settings::Store store;
   CConnectDlg dialog(store, this);
+  dialog.SetConnectAttempt(
+      [this, &store](const ConnectionChoice& choice) { return OpenAndIdentify(app, store, choice, *this); });
   if (dialog.exec() != QDialog::Accepted) return;
-  RunConnect(app, store, dialog.Choice(), *this);
+  FinishConnect(app, dialog.Choice(), *this);
 }
 
 void CMainFrame::OnDisconnect() { RunDisconnect(app, *this); }

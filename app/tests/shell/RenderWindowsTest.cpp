@@ -7,6 +7,7 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -138,6 +139,11 @@ class RenderWindowsTest : public QObject {
                            {"/dev/ttyUSB0", "FTDI", "FT232R USB UART"},
                            {"/dev/ttyACM0", "Arduino (www.arduino.cc)", "Arduino Uno"}});
       Render(connect, QStringLiteral("ConnectDialogPorts"));
+      connect.SetConnectAttempt([](const ConnectionChoice&) {
+        return QStringLiteral("An error occured while connecting to the analyzer.\n/dev/ttyUSB0: no such device");
+      });
+      connect.findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+      Render(connect, QStringLiteral("ConnectDialogFailed"));
     }
     RenderSpectrum(frame);
     app.ExitInstance();
