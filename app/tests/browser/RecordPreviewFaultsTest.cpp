@@ -30,7 +30,8 @@ class RecordPreviewFaultsTest : public QObject {
   void noRecordStaysOnViewAfterAFailure() {
     QFETCH(Step, fault);
     QFETCH(QString, title);
-    SimulatorSession session({{"PREVIEWS", {{1, vqbtest::SpectrumRecord(1, 400)}, {1, vqbtest::SpectrumRecord(2, 400)}}}});
+    SimulatorSession session(
+        {{"PREVIEWS", {{1, vqbtest::SpectrumRecord(1, 400)}, {1, vqbtest::SpectrumRecord(2, 400)}}}});
     if (!session.problem.empty()) QSKIP(session.problem.c_str());
     QVERIFY(session.tree);
     CMainFrame& frame = *session.app.MainFrame();

@@ -133,8 +133,8 @@ class ConnectSequenceTest : public QObject, private RunningApp {
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("Birch chosen, Deodar attached")
         << "Birch Serial" << "Deodar"
-        << QStringList{"The analyzer says it is a Deodar, but \"Birch Serial\" was chosen in Connect.\nThe program goes "
-                       "on with the Deodar; to change the choice, Disconnect and Connect again."};
+        << QStringList{"The analyzer says it is a Deodar, but \"Birch Serial\" was chosen in Connect.\nThe program "
+                       "goes on with the Deodar; to change the choice, Disconnect and Connect again."};
     QTest::newRow("Cedar+ is a Cedar") << "Cedar+ Parallel" << "Cedar" << QStringList{};
     QTest::newRow("either Deodar option") << "Deodar Opt. 112" << "Deodar" << QStringList{};
   }

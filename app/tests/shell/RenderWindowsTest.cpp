@@ -230,7 +230,8 @@ class RenderWindowsTest : public QObject {
     frame.Splitter()->setSizes({300, 600});
     QTreeWidgetItem* file = session.tree->AnalyzerRoot()->child(0);
     treetest::Expand(file);
-    session.analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& served) { served.Misbehaviour().silentAfterBytes = 0; });
+    session.analyzer.WithAnalyzer(
+        [](simanalyzer::VirtualAnalyzer& served) { served.Misbehaviour().silentAfterBytes = 0; });
     session.tree->setCurrentItem(file->child(0));
     QVERIFY(frame.DataView()->Text().isEmpty() && !frame.DataView()->Reason().isEmpty());
     Render(frame, QStringLiteral("MainFrameClearedPreview"));
