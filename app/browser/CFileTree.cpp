@@ -11,13 +11,6 @@
 
 namespace {
 
-bool IsInside(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
-  for (; item; item = item->parent()) {
-    if (item == ancestor) return true;
-  }
-  return false;
-}
-
 // The kinds whose items offer the frame's file commands on a right click.
 bool HasContextMenu(int kind) {
   using namespace FileTreeItemKind;
@@ -56,10 +49,20 @@ QTreeWidgetItem* CFileTree::NewItem(const QString& text, std::uint32_t dataWord,
   icon.addPixmap(m_images[static_cast<std::size_t>(image)].pixmap(iconSize()), QIcon::Normal);
   icon.addPixmap(m_images[static_cast<std::size_t>(selectedImage)].pixmap(iconSize()), QIcon::Selected);
   item->setIcon(0, icon);
-  // An empty child gives the item its expand button before its children are listed.
-  if (withPlaceholder) item->addChild(NewItem(QString(), FileTreeItemKind::kNone, TreeImage::kPlaceholder,
-                                              TreeImage::kPlaceholder, false));
+  if (withPlaceholder) item->addChild(NewPlaceholder());
   return item;
+}
+
+// An empty child gives the item its expand button before its children are listed.
+QTreeWidgetItem* CFileTree::NewPlaceholder() const {
+  return NewItem(QString(), FileTreeItemKind::kNone, TreeImage::kPlaceholder, TreeImage::kPlaceholder, false);
+}
+
+bool CFileTree::IsInside(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
+  for (; item; item = item->parent()) {
+    if (item == ancestor) return true;
+  }
+  return false;
 }
 
 void CFileTree::AppendChild(QTreeWidgetItem* parent, const QString& text, std::uint32_t dataWord, int image,
@@ -82,6 +85,8 @@ void CFileTree::HideAnalyzerRoot() {
   if (!m_analyzerRoot) return;
   QTreeWidgetItem* root = m_analyzerRoot;
   m_analyzerRoot = nullptr;
+  // The analyzer's records are out of reach now: none stays on view.
+  if (IsInside(m_selectedItem, root) || IsInside(currentItem(), root)) ClearPreview();
   if (IsInside(m_selectedItem, root)) m_selectedItem = nullptr;
   LeaveSubtree(root);
   delete root;

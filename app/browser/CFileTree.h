@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "browser/ComputerDrives.h"
@@ -55,8 +56,14 @@ class CFileTree : public QTreeWidget {
 
   // The private folder of the preview's temporary files; empty before the first preview.
   QString PreviewFolder() const;
-  // Reads the translated text of a preview into the right pane.
-  bool ShowPreviewText();
+  // Reads the translated text of a preview into the right pane, under `title`.
+  bool ShowPreviewText(const QString& title);
+
+  // After a file command: lists "Analyzer Files" again, once it was listed.
+  void RefreshAnalyzerFiles();
+  // After `filePath` was written or removed: lists again each listed folder
+  // item that holds it.
+  void RefreshFolderOf(const QString& filePath);
 
   // Where the panes and commands come from; the main frame sets them.
   void SetDataView(CVQBDataView* view) { m_dataView = view; }
@@ -82,7 +89,9 @@ class CFileTree : public QTreeWidget {
                            bool withPlaceholder) const;
   void AppendChild(QTreeWidgetItem* parent, const QString& text, std::uint32_t dataWord, int image,
                    bool withPlaceholder) const;
+  QTreeWidgetItem* NewPlaceholder() const;
   void DeleteChildren(QTreeWidgetItem* item);
+  static bool IsInside(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor);
   // Clears the current item, without a selection change, when it lies inside `subtree`.
   void LeaveSubtree(const QTreeWidgetItem* subtree);
   void SelectRecordedItem();
@@ -94,17 +103,35 @@ class CFileTree : public QTreeWidget {
   void ListChildren(QTreeWidgetItem* item);
   void ListDrives(QTreeWidgetItem* root);
   void ListFolder(QTreeWidgetItem* folder);
+  QList<QTreeWidgetItem*> FolderItems(const QString& path) const;
   void ListMemoryFiles(QTreeWidgetItem* root, AnalyzerLink& link);
+  // The memory files as new items; none when the analyzer did not list them.
+  std::optional<QList<QTreeWidgetItem*>> MemoryFileItems(AnalyzerLink& link) const;
   void ListMemoryFileRecords(QTreeWidgetItem* file, AnalyzerLink& link);
   void ListComputerFileRecords(QTreeWidgetItem* file);
   void ListMemoryRecordBlocks(QTreeWidgetItem* record, AnalyzerLink& link);
   void ListComputerRecordBlocks(QTreeWidgetItem* record);
   void AppendBlocks(QTreeWidgetItem* record, const _DataBlocksTag& blocks, int kind) const;
 
-  // The record preview (CFileTreePreview.cpp).
+  // Refreshing after a file command (CFileTreeRefresh.cpp).
+  // False while an item shows only its placeholder: it has not been listed.
+  static bool IsListed(const QTreeWidgetItem* item);
+  void FindListedFolders(QTreeWidgetItem* item, const QString& folderPath, QList<QTreeWidgetItem*>& found) const;
+  // Makes `parent`'s children those of `fresh`, keeping the ones it holds already.
+  void MergeChildren(QTreeWidgetItem* parent, const QList<QTreeWidgetItem*>& fresh);
+  // Back to the placeholder, to be listed at the next expansion.
+  void DropListing(QTreeWidgetItem* item);
+
+  // The record preview (CFileTreePreview.cpp). Each preview returns why it
+  // failed, empty when it succeeded.
   void PreviewItem(QTreeWidgetItem* item);
-  void PreviewMemoryRecord(CVerdalonApp& app, int type, int number, unsigned short blockSelect);
-  void PreviewComputerRecord(CVerdalonApp& app, int type, int number, unsigned short blockSelect);
+  QString PreviewMemoryRecord(CVerdalonApp& app, int type, int number, unsigned short blockSelect,
+                              const QString& title);
+  QString PreviewComputerRecord(CVerdalonApp& app, int type, int number, unsigned short blockSelect,
+                                const QString& title);
+  // The translated text of a preview, read and removed.
+  std::optional<QByteArray> TakePreviewText();
+  void ClearPreview();
   PreviewFiles* Files();
 
   QTreeWidgetItem* m_selectedItem = nullptr;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "browser/CFileTree.h"
 #include "browser/FileTreeItemKind.h"
@@ -85,7 +86,10 @@ void CFileTree::ListDrives(QTreeWidgetItem* root) {
 void CFileTree::ListFolder(QTreeWidgetItem* folder) {
   DeleteChildren(folder);
   const QString path = GetItemPath(folder);
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) folder->addChildren(FolderItems(path));
+}
+
+QList<QTreeWidgetItem*> CFileTree::FolderItems(const QString& path) const {
   QStringList folders;
   // Without QDir::System: on Linux it would add pipes, sockets and dangling links as folders.
   QDirIterator subfolders(path, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -105,17 +109,25 @@ void CFileTree::ListFolder(QTreeWidgetItem* folder) {
     children << NewItem(files.nextFileInfo().fileName(), FileTreeItemKind::kComputerFile, TreeImage::kFile,
                         TreeImage::kFile, true);
   }
-  folder->addChildren(children);
+  return children;
 }
 
 void CFileTree::ListMemoryFiles(QTreeWidgetItem* root, AnalyzerLink& link) {
   WaitCursor wait;
   DeleteChildren(root);
+  if (std::optional<QList<QTreeWidgetItem*>> files = MemoryFileItems(link)) root->addChildren(*files);
+}
+
+std::optional<QList<QTreeWidgetItem*>> CFileTree::MemoryFileItems(AnalyzerLink& link) const {
   RemoteModeScope remote(link);
   int count = 0;
   QStringList names;
-  if (!link.GetMemoryFileCount(count, 0) || !link.GetFiles(count, names)) return;
-  for (const QString& name : names) AppendChild(root, name, FileTreeItemKind::kMemoryFile, TreeImage::kFile, true);
+  if (!link.GetMemoryFileCount(count, 0) || !link.GetFiles(count, names)) return std::nullopt;
+  QList<QTreeWidgetItem*> files;
+  for (const QString& name : names) {
+    files << NewItem(name, FileTreeItemKind::kMemoryFile, TreeImage::kFile, TreeImage::kFile, true);
+  }
+  return files;
 }
 
 void CFileTree::ListMemoryFileRecords(QTreeWidgetItem* file, AnalyzerLink& link) {

@@ -23,8 +23,15 @@ void CVQBDataView::OnInitialUpdate() {
 
 int CVQBDataView::RowHeight() const { return viewport()->fontMetrics().height() + 1; }
 
-void CVQBDataView::SetText(QByteArray text) {
+QString CVQBDataView::Title() const {
+  return m_title.isEmpty() ? QStringLiteral("No record or block chosen") : m_title;
+}
+
+void CVQBDataView::SetText(QByteArray text, const QString& title) {
   m_text = std::move(text);
+  m_title = title;
+  m_reason.clear();
+  emit TitleChanged(Title());
   m_textLength = static_cast<int>(std::min<qsizetype>(m_text.size(), INT_MAX));
   m_rows = previewgrid::SplitRows(m_text);
   int widest = 0;
@@ -35,6 +42,18 @@ void CVQBDataView::SetText(QByteArray text) {
                                            style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
   UpdateScrollBars();
   viewport()->repaint();
+}
+
+void CVQBDataView::Clear(const QString& title, const QString& reason) {
+  m_text.clear();
+  m_textLength = 0;
+  m_rows.clear();
+  m_title = title;
+  m_reason = reason;
+  OnInitialUpdate();
+  viewport()->update();
+  emit TitleChanged(Title());
+  emit Cleared();
 }
 
 void CVQBDataView::UpdateScrollBars() {
@@ -52,9 +71,18 @@ void CVQBDataView::resizeEvent(QResizeEvent* event) {
   UpdateScrollBars();
 }
 
+void CVQBDataView::PaintReason(QPainter& painter) {
+  const int margin = previewgrid::kLeftMargin * 2;
+  const QRect room = viewport()->rect().adjusted(margin, margin, -margin, -margin);
+  painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_reason);
+}
+
 void CVQBDataView::paintEvent(QPaintEvent* event) {
-  if (m_rows.empty()) return;
   QPainter painter(viewport());
+  if (m_rows.empty()) {
+    if (!m_reason.isEmpty()) PaintReason(painter);
+    return;
+  }
   const int rowHeight = RowHeight();
   const int left = horizontalScrollBar()->value();
   const int top = verticalScrollBar()->value();

@@ -32,3 +32,4 @@ bool CopyTranslatePath(const QString& path, char (&field)[kTranslatePathSize]);
 // path does not fit the translation request.
 bool TranslateForPreview(const QString& inputPath, const QString& outputPath, int type, int number,
                          unsigned short blockSelect, _DataProfileTag* profile);
+

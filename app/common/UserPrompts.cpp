@@ -82,13 +82,14 @@ Answer Ask(QWidget* parent, const QString& text, QMessageBox::StandardButton pre
 
 void SetFailureCause(std::function<QString()> cause) { FailureCause() = std::move(cause); }
 
+QString WithFailureCause(const QString& text) {
+  const QString cause = FailureCause() ? FailureCause()() : QString();
+  return cause.isEmpty() ? text : text + QLatin1Char('\n') + cause;
+}
+
 Answer Show(QWidget* parent, const QString& shownText, Icon icon) {
   if (icon == Icon::Question) return Ask(parent, shownText, QMessageBox::NoButton);
-  QString text = shownText;
-  if (icon == Icon::Warning && FailureCause()) {
-    const QString cause = FailureCause()();
-    if (!cause.isEmpty()) text += QLatin1Char('\n') + cause;
-  }
+  const QString text = icon == Icon::Warning ? WithFailureCause(shownText) : shownText;
   Script& script = TheScript();
   if (script.active) {
     script.shown << text;

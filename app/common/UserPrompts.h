@@ -21,6 +21,8 @@ Answer AskDefaultNo(QWidget* parent, const QString& text);
 // What a warning gets as a line of its own when the cause of the failure
 // is known elsewhere (the analyzer stopped answering); empty for none.
 void SetFailureCause(std::function<QString()> cause);
+// `text` with that cause's line under it, as a warning shows it.
+QString WithFailureCause(const QString& text);
 
 struct FileDialogRequest {
   QString caption;

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -60,11 +61,18 @@ CConnectDlg::CConnectDlg(settings::Store& store, QWidget* parent,
   connectButton->setObjectName(QStringLiteral("connectButton"));
   connectButton->setDefault(true);
   buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &CConnectDlg::OnConnectClicked);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  failure = new QLabel(this);
+  failure->setObjectName(QStringLiteral("connectFailure"));
+  failure->setWordWrap(true);
+  failure->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  failure->hide();
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
+  layout->addWidget(failure);
   layout->addWidget(buttons);
 
   connect(instrument, &QComboBox::currentIndexChanged, this, &CConnectDlg::ApplyEnablingRule);
@@ -125,6 +133,24 @@ void CConnectDlg::ShowDeviceOfSelectedPort() {
   shownDevicePort = comPort->currentData().toInt();
   comDevice->setText(comDevices.value(shownDevicePort - 1));
 }
+
+void CConnectDlg::OnConnectClicked() {
+  if (!connectAttempt) {
+    accept();
+    return;
+  }
+  setEnabled(false);
+  const QString reason = connectAttempt(Choice());
+  setEnabled(true);
+  if (reason.isEmpty()) {
+    accept();
+    return;
+  }
+  failure->setText(reason);
+  failure->show();
+}
+
+QString CConnectDlg::FailureText() const { return failure->isHidden() ? QString() : failure->text(); }
 
 ConnectionChoice CConnectDlg::Choice() const {
   auto selected = [](const QComboBox* list, int fallback) {

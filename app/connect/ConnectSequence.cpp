@@ -1,7 +1,5 @@
 #include "connect/ConnectSequence.h"
 
-#include <optional>
-
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
 #include "common/WaitCursor.h"
@@ -47,7 +45,7 @@ QString PlaceOf(const ConnectionChoice& choice) {
 
 // The message of a serial link that will not open, with the device's reason
 // on a line of its own when the protocol object knows it.
-void ReportOpenFailure(CVerdalonApp& app, const ConnectionChoice& choice, QWidget* parent) {
+QString OpenFailure(CVerdalonApp& app, const ConnectionChoice& choice) {
   QString text = strings::LoadString(strings::kConnectFailed);
   const QString reason = app.m_comm->GetOpenFailure();
   // A reason that names the device itself ("the serial port X is in use...") is not prefixed with it again.
@@ -56,35 +54,56 @@ void ReportOpenFailure(CVerdalonApp& app, const ConnectionChoice& choice, QWidge
   } else if (!reason.isEmpty()) {
     text += QLatin1Char('\n') + choice.comDevice + QLatin1String(": ") + reason;
   }
+  return text;
+}
+
+// The model the analyzer names when it is not the one chosen; empty when it
+// is, or when the link cannot tell.
+QString OtherModel(CVerdalonApp& app, const ConnectionChoice& choice) {
+  const QString attached = app.m_comm->AttachedModel();
+  return attached.isEmpty() || attached == ModelFamily(choice.instrument) ? QString() : attached;
+}
+
+void CheckModel(CVerdalonApp& app, const ConnectionChoice& choice, QWidget* parent) {
+  const QString attached = OtherModel(app, choice);
+  if (attached.isEmpty()) return;
+  const QString text = QStringLiteral(
+                           "The analyzer says it is a %1, but \"%2\" was chosen in Connect.\nThe program goes on "
+                           "with the %1; to change the choice, Disconnect and Connect again.")
+                           .arg(attached, ModelText(choice.instrument));
   prompts::Show(parent, text, prompts::Icon::Warning);
 }
 
 }  // namespace
 
-bool RunConnect(CVerdalonApp& app, settings::Store& store, const ConnectionChoice& choice, ConnectionHost& host) {
-  // The Instrument Manager is worked by hand, so the wait cursor ends before it opens.
-  std::optional<WaitCursor> wait(std::in_place);
+QString OpenAndIdentify(CVerdalonApp& app, settings::Store& store, const ConnectionChoice& choice,
+                        ConnectionHost& host) {
+  WaitCursor wait;
   WriteConnectionChoice(store, choice);
   OpenLink(app, choice);
-  if (app.m_connected == 1) {
-    host.ShowAnalyzerRoot();
-    if (!app.m_comm->InitHardwareInfo()) {
-      prompts::ShowMessage(host.DialogParent(), strings::kIdentityFailed);
-      app.m_comm->CloseConnection();
-      app.m_connected = 0;
-      host.HideAnalyzerRoot();
-    } else {
-      if (LinkHealth* health = HealthOf(*app.m_comm)) health->Opened(ModelName(choice.instrument), PlaceOf(choice));
-      CheckFirmware(app, host.DialogParent());
-    }
-    if (app.m_connected == 1) {
-      wait.reset();
-      host.OpenInstrumentManager();
-    }
-  } else {
-    ReportOpenFailure(app, choice, host.DialogParent());
+  if (app.m_connected != 1) return OpenFailure(app, choice);
+  host.ShowAnalyzerRoot();
+  if (!app.m_comm->InitHardwareInfo()) {
+    app.m_comm->CloseConnection();
+    app.m_connected = 0;
+    host.HideAnalyzerRoot();
+    return strings::LoadString(strings::kIdentityFailed);
   }
-  return app.m_connected == 1;
+  // The status bar names the analyzer that answered.
+  const QString other = OtherModel(app, choice);
+  if (LinkHealth* health = HealthOf(*app.m_comm))
+    health->Opened(other.isEmpty() ? ModelName(choice.instrument) : other, PlaceOf(choice));
+  return QString();
+}
+
+void FinishConnect(CVerdalonApp& app, const ConnectionChoice& choice, ConnectionHost& host) {
+  {
+    WaitCursor wait;
+    CheckModel(app, choice, host.DialogParent());
+    CheckFirmware(app, host.DialogParent());
+  }
+  // The Instrument Manager is worked by hand, so the wait cursor ends before it opens.
+  if (app.m_connected == 1) host.OpenInstrumentManager();
 }
 
 bool RunDisconnect(CVerdalonApp& app, ConnectionHost& host) {

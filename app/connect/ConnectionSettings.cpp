@@ -8,11 +8,19 @@ const std::vector<ListEntry>& InstrumentModels() {
   return models;
 }
 
-QString ModelName(int modelCode) {
+QString ModelText(int modelCode) {
   for (const ListEntry& model : InstrumentModels()) {
-    if (model.value == modelCode) return QString::fromLatin1(model.text).section(QLatin1Char(' '), 0, 0);
+    if (model.value == modelCode) return QString::fromLatin1(model.text);
   }
   return QString();
+}
+
+QString ModelName(int modelCode) { return ModelText(modelCode).section(QLatin1Char(' '), 0, 0); }
+
+QString ModelFamily(int modelCode) {
+  QString name = ModelName(modelCode);
+  if (name.endsWith(QLatin1Char('+'))) name.chop(1);
+  return name;
 }
 
 const std::vector<ListEntry>& ComPorts() {

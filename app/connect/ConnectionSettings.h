@@ -16,8 +16,12 @@ const std::vector<ListEntry>& ComPorts();
 const std::vector<ListEntry>& BaudRates();
 const std::vector<ListEntry>& ParallelPortAddresses();
 
+// The entry of the Instrument list: "Birch Serial".
+QString ModelText(int modelCode);
 // The model alone, without its link or option: "Birch" for "Birch Serial".
 QString ModelName(int modelCode);
+// The model as the analyzer names itself: "Cedar" for "Cedar+ Parallel".
+QString ModelFamily(int modelCode);
 // Models 4 and 7 talk over the parallel port, every other over a serial line.
 bool IsParallelModel(int modelCode);
 // "Deodar Opt. 112" carries its option on two stop bits.

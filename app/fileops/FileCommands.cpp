@@ -16,9 +16,9 @@
 
 namespace fileops {
 
-void RunCreate(QWidget* parent, AnalyzerLink& link) {
+bool RunCreate(QWidget* parent, AnalyzerLink& link) {
   CCreateFileDlg dialog(parent);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.exec() != QDialog::Accepted) return false;
   bool created = false;
   {
     WaitCursor wait;
@@ -29,12 +29,13 @@ void RunCreate(QWidget* parent, AnalyzerLink& link) {
   } else {
     prompts::ShowMessage(parent, strings::kCreateFailed, prompts::Icon::Warning);
   }
+  return created;
 }
 
-void RunDelete(QWidget* parent, AnalyzerLink& link, int kind, const QString& target) {
-  if (kind != FileTreeItemKind::kMemoryFile && kind != FileTreeItemKind::kComputerFile) return;
+bool RunDelete(QWidget* parent, AnalyzerLink& link, int kind, const QString& target) {
+  if (kind != FileTreeItemKind::kMemoryFile && kind != FileTreeItemKind::kComputerFile) return false;
   const QString question = strings::LoadString(strings::kConfirmDelete).replace(QLatin1String("%s"), target);
-  if (prompts::Show(parent, question, prompts::Icon::Question) != prompts::Answer::Yes) return;
+  if (prompts::Show(parent, question, prompts::Icon::Question) != prompts::Answer::Yes) return false;
   if (kind == FileTreeItemKind::kMemoryFile) {
     bool deleted = false;
     {
@@ -42,13 +43,13 @@ void RunDelete(QWidget* parent, AnalyzerLink& link, int kind, const QString& tar
       deleted = link.DeleteMemoryFile(target, 1);
     }
     if (!deleted) prompts::ShowMessage(parent, strings::kDeleteFailed, prompts::Icon::Warning);
-    return;
+    return deleted;
   }
   QFile file(target);
-  if (!file.remove()) {
-    prompts::Show(parent, QStringLiteral("%1 could not be deleted: %2.").arg(target, file.errorString()),
-                  prompts::Icon::Warning);
-  }
+  if (file.remove()) return true;
+  prompts::Show(parent, QStringLiteral("%1 could not be deleted: %2.").arg(target, file.errorString()),
+                prompts::Icon::Warning);
+  return false;
 }
 
 QString CopyFailureMessage(AnalyzerLink& link, const QString& source, const QString& destination) {
@@ -76,18 +77,20 @@ CopyOutcome CopyWithProgress(QWidget* owner, AnalyzerLink& link, CDownloadProgre
   return worker && worker->StopRequested() ? CopyOutcome::Abandoned : CopyOutcome::Failed;
 }
 
-void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg& progress, const QString& source) {
+QString RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg& progress,
+                          const QString& source) {
   prompts::FileDialogRequest request;
   request.filter = strings::LoadString(strings::kVqbFilter);
   request.defaultSuffix = QStringLiteral("vqb");
   request.startPath = folders::ProposedDownloadPath(source);
   const QString destination = prompts::SaveFileName(parent, request);
-  if (destination.isEmpty()) return;
+  if (destination.isEmpty()) return QString();
   // The window goes first, so that the message has an enabled frame to sit on.
   const CopyOutcome outcome = CopyWithProgress(parent, link, progress, source, destination);
   if (outcome == CopyOutcome::Copied) folders::Remember(folders::Use::Download, destination);
   if (outcome == CopyOutcome::Failed)
     prompts::Show(parent, CopyFailureMessage(link, source, destination), prompts::Icon::Warning);
+  return outcome == CopyOutcome::Copied ? destination : QString();
 }
 
 void RunCopyToDiskette(QWidget* parent, AnalyzerLink& link, const QString& source) {

@@ -42,6 +42,9 @@ class AnalyzerLink {
   virtual bool InitHardwareInfo() = 0;
   // At most five characters.
   virtual QString GetFirmwareVersion() = 0;
+  // The model the last identity names: "Alder", "Birch", "Cedar" or
+  // "Deodar"; empty where the link cannot tell.
+  virtual QString AttachedModel() = 0;
   // The reply lines, each followed by a TAB; handles remote mode itself.
   virtual bool SendGenericCommand(const QByteArray& text, QByteArray& result) = 0;
 

@@ -68,6 +68,16 @@ bool TalvinetLink::InitHardwareInfo() {
   return OnWorker(activities::Identifying(), [&] { return m_comm.InitHardwareInfo(1) != 0; });
 }
 
+QString TalvinetLink::AttachedModel() {
+  return OnWorker(activities::Identifying(), [&] {
+    // A Cedar also carries the Alder's and the Birch's model bit.
+    if (m_comm.IsCedar() != 0) return QStringLiteral("Cedar");
+    if (m_comm.IsAlder() != 0) return QStringLiteral("Alder");
+    if (m_comm.IsBirch() != 0) return QStringLiteral("Birch");
+    return QStringLiteral("Deodar");
+  });
+}
+
 QString TalvinetLink::GetFirmwareVersion() {
   return OnWorker(activities::Identifying(), [&] {
     std::array<char, kFirmwareRoom> version{};

@@ -16,6 +16,7 @@ class TalvinetLink final : public AnalyzerLink {
   bool CloseConnection() override;
   bool InitHardwareInfo() override;
   QString GetFirmwareVersion() override;
+  QString AttachedModel() override;
   bool SendGenericCommand(const QByteArray& text, QByteArray& result) override;
   bool SetRemoteMode() override;
   bool SetLocalMode() override;

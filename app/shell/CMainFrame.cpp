@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "audio/AudioCommands.h"
 #include "browser/CFileTree.h"
@@ -39,6 +40,7 @@
 
 namespace {
 constexpr int kMinimumPaneWidth = 10;
+constexpr int kPreviewTitleMargin = 4;
 // How often a lost connection looks again for the moment to end.
 constexpr int kLostLinkRetryMilliseconds = 200;
 // How long the status bar tells what an Instrument Manager action did.
@@ -273,8 +275,10 @@ void CMainFrame::MoveFocusBetweenPanes(bool forward) {
 void CMainFrame::OnConnect() {
   settings::Store store;
   CConnectDlg dialog(store, this);
+  dialog.SetConnectAttempt(
+      [this, &store](const ConnectionChoice& choice) { return OpenAndIdentify(app, store, choice, *this); });
   if (dialog.exec() != QDialog::Accepted) return;
-  RunConnect(app, store, dialog.Choice(), *this);
+  FinishConnect(app, dialog.Choice(), *this);
 }
 
 void CMainFrame::OnDisconnect() { RunDisconnect(app, *this); }
@@ -352,14 +356,21 @@ void CMainFrame::OnTranslate() {
 void CMainFrame::OnFileCommand(int id) {
   const int kind = tree->GetSelectedKind();
   AnalyzerLink& link = *app.m_comm;
+  // The tree shows at once what the command changed.
   if (id == cmd::kCreate) {
-    fileops::RunCreate(this, link);
+    if (fileops::RunCreate(this, link)) tree->RefreshAnalyzerFiles();
   } else if (id == cmd::kDelete) {
-    const QString target =
-        kind == FileTreeItemKind::kMemoryFile ? tree->SelectedText() : tree->GetItemPath(tree->SelectedItem());
-    fileops::RunDelete(this, link, kind, target);
+    const bool memoryFile = kind == FileTreeItemKind::kMemoryFile;
+    const QString target = memoryFile ? tree->SelectedText() : tree->GetItemPath(tree->SelectedItem());
+    if (!fileops::RunDelete(this, link, kind, target)) return;
+    if (memoryFile) {
+      tree->RefreshAnalyzerFiles();
+    } else {
+      tree->RefreshFolderOf(target);
+    }
   } else if (kind == FileTreeItemKind::kMemoryFile && id == cmd::kCopyToComputer) {
-    fileops::RunCopyToComputer(this, link, *downloadProgress, tree->SelectedText());
+    const QString copied = fileops::RunCopyToComputer(this, link, *downloadProgress, tree->SelectedText());
+    if (!copied.isEmpty()) tree->RefreshFolderOf(copied);
   } else if (kind == FileTreeItemKind::kMemoryFile && id == cmd::kCopyToDiskette) {
     fileops::RunCopyToDiskette(this, link, tree->SelectedText());
   }
@@ -412,18 +423,39 @@ void CMainFrame::SetCommandIcons() {
 // The spectrum chart beside the preview grid.
 // The right pane becomes two tabs: the grid, unchanged, and the chart, which
 // can be chosen while the previewed record or block is a spectrum.
+// Above both tabs, a title names what they show.
 void CMainFrame::AttachSpectrumChart() {
-  previewTabs = new QTabWidget;
+  auto* pane = new QWidget;
+  pane->setObjectName(QStringLiteral("previewPane"));
+  pane->setMinimumWidth(kMinimumPaneWidth);
+  auto* title = new QLabel(view->Title(), pane);
+  title->setObjectName(QStringLiteral("previewTitle"));
+  title->setContentsMargins(kPreviewTitleMargin, kPreviewTitleMargin, kPreviewTitleMargin, kPreviewTitleMargin);
+  QFont bold = title->font();
+  bold.setBold(true);
+  title->setFont(bold);
+  previewTabs = new QTabWidget(pane);
   previewTabs->setObjectName(QStringLiteral("previewTabs"));
   previewTabs->setDocumentMode(true);
   previewTabs->setTabPosition(QTabWidget::South);
-  splitter->replaceWidget(1, previewTabs);
+  auto* layout = new QVBoxLayout(pane);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(title);
+  layout->addWidget(previewTabs, 1);
+  splitter->replaceWidget(1, pane);
   spectrumChart = new SpectrumChart;
   previewTabs->addTab(view, QStringLiteral("Text"));
   previewTabs->addTab(spectrumChart, QStringLiteral("Chart"));
   previewTabs->setTabEnabled(1, false);
-  previewTabs->setMinimumWidth(kMinimumPaneWidth);
   connect(tree, &CFileTree::RecordPreviewed, this, &CMainFrame::ShowSpectrumOf);
+  connect(view, &CVQBDataView::TitleChanged, title, &QLabel::setText);
+  // The chart goes with the text, and the tab that may say why comes forward.
+  connect(view, &CVQBDataView::Cleared, this, [this] {
+    spectrumChart->Clear();
+    previewTabs->setTabEnabled(1, false);
+    previewTabs->setCurrentIndex(0);
+  });
 }
 
 void CMainFrame::ShowSpectrumOf(const QString& path, int type, int number, unsigned short blockSelect) {

@@ -11,6 +11,7 @@
 
 #include "browser/CFileTree.h"
 #include "browser/CVQBDataView.h"
+#include "browser/RecordPreview.h"
 #include "browser/TreeImages.h"
 #include "commands/CommandIds.h"
 #include "morvane/Morvane.h"
@@ -262,14 +263,15 @@ class CFileTreeTest : public QObject {
     QVERIFY(block.size() < whole.size());
   }
 
-  void selectingOtherItemsLeavesThePane() {
+  void selectingOtherItemsEmptiesThePane() {
     QTreeWidgetItem* file = ExpandedFile();
-    tree->setCurrentItem(file->child(3));
-    const QByteArray shown = View()->Text();
-    QVERIFY(!shown.isEmpty());
     for (QTreeWidgetItem* other : {file, file->parent(), tree->ComputerRoot()}) {
+      tree->setCurrentItem(file->child(3));
+      QVERIFY(!View()->Text().isEmpty());
+      QCOMPARE(View()->Title(), file->child(3)->text(0) + QStringLiteral(" in X.VQB"));
       tree->setCurrentItem(other);
-      QCOMPARE(View()->Text(), shown);
+      QVERIFY(View()->Text().isEmpty());
+      QCOMPARE(View()->Title(), QStringLiteral("No record or block chosen"));
     }
   }
 
@@ -376,16 +378,19 @@ class CFileTreeTest : public QObject {
     tree->setCurrentItem(record->child(1));
     const QByteArray block = ExpectedPreview(path, 5, 1, 0x0008);
     QCOMPARE(View()->Text(), block);
+    QCOMPARE(View()->Title(), QStringLiteral("Setup vsRPM Trace Variables of SEL 12 in FILE0001"));
     QVERIFY(block != whole);
   }
 
-  void failedCopyLeavesThePane() {
+  void failedCopyEmptiesThePaneAndSaysWhy() {
     QTreeWidgetItem* file = ExpandedMemoryFile();
     tree->setCurrentItem(file->child(0));
-    const QByteArray shown = View()->Text();
+    QVERIFY(!View()->Text().isEmpty());
     script.failingStep = QStringLiteral("CopyRecordToHardDrive");
     tree->setCurrentItem(file->child(1));
-    QCOMPARE(View()->Text(), shown);
+    QVERIFY(View()->Text().isEmpty());
+    QCOMPARE(View()->Title(), QStringLiteral("SEL 12 in FILE0001"));
+    QCOMPARE(View()->Reason(), QStringLiteral("The record could not be read from the analyzer."));
   }
 
   void collapsingReselectsWithoutListing() {

@@ -12,6 +12,7 @@
 #include "commands/CommandIds.h"
 #include "common/StringTable.h"
 #include "common/UserPrompts.h"
+#include "connect/CConnectDlg.h"
 #include "connect/FirmwareVersion.h"
 #include "shell/CMainFrame.h"
 #include "tests/support/ModalDriver.h"
@@ -20,13 +21,17 @@
 namespace {
 
 // Confirms the Connect dialog with `model` chosen, then closes the Instrument
-// Manager when it opens.
-void ConfirmConnect(const QString& model, int comPortIndex = 0, bool expectManager = true) {
+// Manager when it opens. With `failure` the dialog is to stay open: what it
+// says goes there, and it is cancelled.
+void ConfirmConnect(const QString& model, int comPortIndex = 0, QString* failure = nullptr) {
   OnNextModal([=](QDialog* dialog) {
     dialog->findChild<QComboBox*>(QStringLiteral("Instrument"))->setCurrentText(model);
     dialog->findChild<QComboBox*>(QStringLiteral("ComPort"))->setCurrentIndex(comPortIndex);
-    if (expectManager) OnNextModal([](QDialog* manager) { manager->accept(); });
+    if (!failure) OnNextModal([](QDialog* manager) { manager->accept(); });
     dialog->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+    if (!failure) return;
+    *failure = dialog->isVisible() ? static_cast<CConnectDlg*>(dialog)->FailureText() : QStringLiteral("closed");
+    dialog->reject();
   });
 }
 
@@ -80,9 +85,11 @@ class ConnectSequenceTest : public QObject, private RunningApp {
 
   void linkThatWillNotOpenReportsAndStaysDisconnected() {
     script.openSucceeds = false;
-    ConfirmConnect(QStringLiteral("Alder"), 5, false);
+    QString failure;
+    ConfirmConnect(QStringLiteral("Alder"), 5, &failure);
     Frame().OnCommand(cmd::kConnect);
-    QCOMPARE(prompts::ShownTexts(), QStringList{QStringLiteral("An error occured while connecting to the analyzer.")});
+    QCOMPARE(failure, QStringLiteral("An error occured while connecting to the analyzer."));
+    QVERIFY(prompts::ShownTexts().isEmpty());
     QCOMPARE(app->m_connected, 0);
     QVERIFY(Frame().FileTree()->AnalyzerRoot() == nullptr);
     settings::Store store;
@@ -92,10 +99,54 @@ class ConnectSequenceTest : public QObject, private RunningApp {
   void linkThatWillNotOpenSaysWhy() {
     script.openSucceeds = false;
     script.openFailure = QStringLiteral("device busy; another program is using it");
-    ConfirmConnect(QStringLiteral("Alder"), 0, false);
+    QString failure;
+    ConfirmConnect(QStringLiteral("Alder"), 0, &failure);
     Frame().OnCommand(cmd::kConnect);
-    QCOMPARE(prompts::ShownTexts(), QStringList{QStringLiteral("An error occured while connecting to the analyzer.\n"
-                                                               "/dev/ttyS0: device busy; another program is using it")});
+    QCOMPARE(failure, QStringLiteral("An error occured while connecting to the analyzer.\n"
+                                     "/dev/ttyS0: device busy; another program is using it"));
+  }
+
+  void failedConnectKeepsTheDialogForAnotherTry() {
+    script.openSucceeds = false;
+    QString failure;
+    OnNextModal([&](QDialog* dialog) {
+      auto* connectButton = dialog->findChild<QPushButton*>(QStringLiteral("connectButton"));
+      connectButton->click();
+      failure = static_cast<CConnectDlg*>(dialog)->FailureText();
+      // The user corrects the port and tries again.
+      script.openSucceeds = true;
+      dialog->findChild<QComboBox*>(QStringLiteral("ComPort"))->setCurrentIndex(1);
+      OnNextModal([](QDialog* manager) { manager->accept(); });
+      connectButton->click();
+    });
+    Frame().OnCommand(cmd::kConnect);
+    QCOMPARE(failure, QStringLiteral("An error occured while connecting to the analyzer."));
+    QCOMPARE(log.opened.size(), size_t(2));
+    QCOMPARE(log.opened.back().port, 2);
+    QCOMPARE(app->m_connected, 1);
+    QVERIFY(!ModalDriverTimedOut());
+  }
+
+  void anotherModelThanChosenIsSaid_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("attached");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("Birch chosen, Deodar attached")
+        << "Birch Serial" << "Deodar"
+        << QStringList{"The analyzer says it is a Deodar, but \"Birch Serial\" was chosen in Connect.\nThe program "
+                       "goes on with the Deodar; to change the choice, Disconnect and Connect again."};
+    QTest::newRow("Cedar+ is a Cedar") << "Cedar+ Parallel" << "Cedar" << QStringList{};
+    QTest::newRow("either Deodar option") << "Deodar Opt. 112" << "Deodar" << QStringList{};
+  }
+  void anotherModelThanChosenIsSaid() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, attached);
+    QFETCH(QStringList, shown);
+    script.attachedModel = attached;
+    ConfirmConnect(chosen);
+    Frame().OnCommand(cmd::kConnect);
+    QCOMPARE(prompts::ShownTexts(), shown);
+    QCOMPARE(app->m_connected, 1);
   }
 
   void deviceTheUserMayNotOpenNamesTheGroup() {
@@ -108,24 +159,26 @@ class ConnectSequenceTest : public QObject, private RunningApp {
     app.reset();
     app = std::make_unique<CVerdalonApp>(MakeAnalyzerLink());
     QVERIFY(app->InitInstance(false));
-    OnNextModal([&device](QDialog* dialog) {
+    QString failure;
+    OnNextModal([&](QDialog* dialog) {
       dialog->findChild<QLineEdit*>(QStringLiteral("ComDevice"))->setText(device.fileName());
       dialog->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+      failure = static_cast<CConnectDlg*>(dialog)->FailureText();
+      dialog->reject();
     });
     Frame().OnCommand(cmd::kConnect);
-    QCOMPARE(prompts::ShownTexts(),
-             QStringList{QStringLiteral("An error occured while connecting to the analyzer.\n%1: permission denied; add "
-                                        "yourself to the group %2 (sudo usermod -aG %2 $USER) and log in again")
-                             .arg(device.fileName(), group)});
+    QCOMPARE(failure, QStringLiteral("An error occured while connecting to the analyzer.\n%1: permission denied; add "
+                                     "yourself to the group %2 (sudo usermod -aG %2 $USER) and log in again")
+                          .arg(device.fileName(), group));
   }
 
   void failedIdentityClosesTheLink() {
     script.identitySucceeds = false;
-    ConfirmConnect(QStringLiteral("Birch Serial"), 0, false);
+    QString failure;
+    ConfirmConnect(QStringLiteral("Birch Serial"), 0, &failure);
     Frame().OnCommand(cmd::kConnect);
-    QCOMPARE(prompts::ShownTexts(),
-             QStringList{QStringLiteral("An error occured while determining what type of analyzer is connected to the "
-                                        "system.\nThe connection will be closed.")});
+    QCOMPARE(failure, QStringLiteral("An error occured while determining what type of analyzer is connected to the "
+                                     "system.\nThe connection will be closed."));
     QCOMPARE(log.closeCalls, 1);
     QCOMPARE(app->m_connected, 0);
     QVERIFY(Frame().FileTree()->AnalyzerRoot() == nullptr);

@@ -13,6 +13,7 @@
 #include "browser/CVQBDataView.h"
 #include "commands/CommandIds.h"
 #include "common/UserPrompts.h"
+#include "connect/CConnectDlg.h"
 #include "link/TalvinetLink.h"
 #include "morvane/Morvane.h"
 #include "shell/CMainFrame.h"
@@ -117,7 +118,7 @@ class SimulatorSessionTest : public QObject {
     QVERIFY(!ModalDriverTimedOut());
   }
 
-  // Another program holds the port: Connect says so and stays disconnected.
+  // Another program holds the port: the Connect dialog says so and stays open.
   void connectToAHeldPortSaysItIsInUse() {
     ResetAppTestEnvironment();
     simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
@@ -129,13 +130,16 @@ class SimulatorSessionTest : public QObject {
 
     CVerdalonApp app(std::make_unique<TalvinetLink>());
     QVERIFY(app.InitInstance(false));
+    QString failure;
     OnNextModal([&](QDialog* connect) {
       ChooseSimulatorPort(*connect, device);
       connect->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+      failure = static_cast<CConnectDlg*>(connect)->FailureText();
+      connect->reject();
     });
     app.MainFrame()->OnCommand(cmd::kConnect);
-    QCOMPARE(prompts::ShownTexts(), QStringList{QStringLiteral("An error occured while connecting to the analyzer.\nThe serial port ") +
-                                                device + QStringLiteral(" is in use by another program.")});
+    QCOMPARE(failure, QStringLiteral("An error occured while connecting to the analyzer.\nThe serial port ") + device +
+                          QStringLiteral(" is in use by another program."));
     QCOMPARE(app.m_connected, 0);
     app.ExitInstance();
     analyzer.Stop();

@@ -7,6 +7,7 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -138,6 +139,11 @@ class RenderWindowsTest : public QObject {
                            {"/dev/ttyUSB0", "FTDI", "FT232R USB UART"},
                            {"/dev/ttyACM0", "Arduino (www.arduino.cc)", "Arduino Uno"}});
       Render(connect, QStringLiteral("ConnectDialogPorts"));
+      connect.SetConnectAttempt([](const ConnectionChoice&) {
+        return QStringLiteral("An error occured while connecting to the analyzer.\n/dev/ttyUSB0: no such device");
+      });
+      connect.findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+      Render(connect, QStringLiteral("ConnectDialogFailed"));
     }
     RenderSpectrum(frame);
     app.ExitInstance();
@@ -211,6 +217,24 @@ class RenderWindowsTest : public QObject {
     frame.OnCommand(cmd::kDisconnect);
     app.ExitInstance();
     analyzer.Stop();
+  }
+
+  // A record preview that failed because the analyzer fell silent: the pane
+  // says why under the title of the record chosen.
+  void renderClearedPreview() {
+    SimulatorSession session({{"DEMOFILE", {{1, vqbtest::SpectrumRecord(1, 400)}}}});
+    if (!session.problem.empty()) QSKIP(session.problem.c_str());
+    QVERIFY(session.tree);
+    CMainFrame& frame = *session.app.MainFrame();
+    frame.resize(900, 560);
+    frame.Splitter()->setSizes({300, 600});
+    QTreeWidgetItem* file = session.tree->AnalyzerRoot()->child(0);
+    treetest::Expand(file);
+    session.analyzer.WithAnalyzer(
+        [](simanalyzer::VirtualAnalyzer& served) { served.Misbehaviour().silentAfterBytes = 0; });
+    session.tree->setCurrentItem(file->child(0));
+    QVERIFY(frame.DataView()->Text().isEmpty() && !frame.DataView()->Reason().isEmpty());
+    Render(frame, QStringLiteral("MainFrameClearedPreview"));
   }
 
  private:

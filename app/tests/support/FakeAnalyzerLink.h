@@ -40,6 +40,7 @@ struct FakeAnalyzerScript {
   bool closeSucceeds = true;
   bool identitySucceeds = true;
   QString firmwareVersion = QStringLiteral("V5.20");
+  QString attachedModel;  // empty: the link cannot tell
   bool commandSucceeds = true;
   QByteArray reply;
   std::vector<FakeMemoryFile> memoryFiles;
@@ -96,6 +97,7 @@ class FakeAnalyzerLink : public AnalyzerLink {
   bool CloseConnection() override;
   bool InitHardwareInfo() override;
   QString GetFirmwareVersion() override;
+  QString AttachedModel() override { return script.attachedModel; }
   bool SendGenericCommand(const QByteArray& text, QByteArray& result) override;
   bool SetRemoteMode() override;
   bool SetLocalMode() override;

@@ -8,8 +8,10 @@
 #include "browser/CFileTree.h"
 #include "commands/CommandIds.h"
 #include "link/AnalyzerLink.h"
+#include "link/TalvinetLink.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
+#include "tests/support/AppTestEnvironment.h"
 #include "tests/support/ModalDriver.h"
 #include "simanalyzer/VirtualAnalyzer.h"
 #include "tests/support/TreeTestData.h"
@@ -64,4 +66,16 @@ bool OpenSimulatorLink(AnalyzerLink& link, const std::string& device) {
   request.port = 2;
   request.deviceFile = QString::fromStdString(device);
   return link.OpenConnection(request) && link.InitHardwareInfo();
+}
+
+SimulatorSession::SimulatorSession(const std::vector<File>& files) : app(std::make_unique<TalvinetLink>()) {
+  ResetAppTestEnvironment();
+  for (const File& file : files) PutMemoryFile(analyzer, file.first, file.second);
+  if (analyzer.Start(problem)) tree = StartConnected(app, analyzer.DevicePath());
+}
+
+SimulatorSession::~SimulatorSession() {
+  if (app.m_connected == 1) app.MainFrame()->OnCommand(cmd::kDisconnect);
+  if (app.MainFrame()) app.ExitInstance();
+  analyzer.Stop();
 }

@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
+#include <utility>
+
+#include "shell/CVerdalonApp.h"
 #include "simanalyzer/MemoryStore.h"
 #include "simanalyzer/PtyAnalyzer.h"
 
 class AnalyzerLink;
 class CFileTree;
 class CMainFrame;
-class CVerdalonApp;
 class QDialog;
 
 // Chooses a Cedar on the serial port `device` in the Connect dialog.
@@ -34,3 +36,20 @@ CFileTree* StartWithFileSelected(CVerdalonApp& app, const std::string& device, c
 // Opens `link` on the serial port `device` as a 19200-baud COM2 and reads the
 // analyzer's identity; false when either fails.
 bool OpenSimulatorLink(AnalyzerLink& link, const std::string& device);
+
+// A virtual analyzer serving `files` (name and records each) and the program
+// connected to it over the real link, "Analyzer Files" expanded; it
+// disconnects and ends when it goes. `tree` is null when a step failed, and
+// `problem` says why when the analyzer would not start.
+struct SimulatorSession {
+  using File = std::pair<const char*, std::vector<simanalyzer::StoredRecord>>;
+  explicit SimulatorSession(const std::vector<File>& files);
+  ~SimulatorSession();
+  SimulatorSession(const SimulatorSession&) = delete;
+  SimulatorSession& operator=(const SimulatorSession&) = delete;
+
+  simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+  std::string problem;
+  CVerdalonApp app;
+  CFileTree* tree = nullptr;
+};
