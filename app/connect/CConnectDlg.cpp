@@ -146,6 +146,9 @@ void CConnectDlg::OnConnectClicked() {
     accept();
     return;
   }
+  // Said as before in a message box, and kept in the dialog while the user
+  // mends the port or the baud rate.
+  prompts::Show(this, reason, prompts::Icon::Warning);
   failure->setText(reason);
   failure->show();
 }
