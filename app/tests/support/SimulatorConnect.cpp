@@ -8,6 +8,7 @@
 #include "browser/CFileTree.h"
 #include "commands/CommandIds.h"
 #include "link/AnalyzerLink.h"
+#include "link/LinkHealth.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
 #include "tests/support/ModalDriver.h"
@@ -63,5 +64,7 @@ bool OpenSimulatorLink(AnalyzerLink& link, const std::string& device) {
   SerialLinkRequest request;
   request.port = 2;
   request.deviceFile = QString::fromStdString(device);
-  return link.OpenConnection(request) && link.InitHardwareInfo();
+  if (!link.OpenConnection(request) || !link.InitHardwareInfo()) return false;
+  if (LinkHealth* health = HealthOf(link)) health->Opened(QStringLiteral("Cedar+"), request.deviceFile);
+  return true;
 }

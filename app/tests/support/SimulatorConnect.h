@@ -32,5 +32,6 @@ void PutMemoryFile(simanalyzer::PtyAnalyzer& analyzer, const char* name,
 CFileTree* StartWithFileSelected(CVerdalonApp& app, const std::string& device, const QString& name);
 
 // Opens `link` on the serial port `device` as a 19200-baud COM2 and reads the
-// analyzer's identity; false when either fails.
+// analyzer's identity, as Connect does, so that the link's health follows the
+// line from then on; false when either fails.
 bool OpenSimulatorLink(AnalyzerLink& link, const std::string& device);
