@@ -10,6 +10,7 @@
 #include "fileops/CCreateFileDlg.h"
 #include "fileops/CDownloadProgressDlg.h"
 #include "link/AnalyzerLink.h"
+#include "link/LinkHealth.h"
 #include "link/LinkWorker.h"
 #include "talvinet/HostTexts.h"
 
@@ -51,6 +52,10 @@ void RunDelete(QWidget* parent, AnalyzerLink& link, int kind, const QString& tar
 }
 
 QString CopyFailureMessage(AnalyzerLink& link, const QString& source, const QString& destination) {
+  // A step that met silence would blame the file ("no memory file"); the
+  // line that names the silence goes under the message instead.
+  const LinkHealth* health = HealthOf(link);
+  if (health && health->SilenceIsTheCause()) return strings::LoadString(strings::kCopyFailed);
   // The analyzer pads names to eight characters; the message quotes the name alone.
   QString name = source;
   while (name.endsWith(QLatin1Char(' '))) name.chop(1);

@@ -9,21 +9,26 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 #include "browser/CFileTree.h"
 #include "fileops/CDownloadProgressDlg.h"
 #include "commands/CommandIds.h"
 #include "common/UserPrompts.h"
+#include "link/LinkHealth.h"
 #include "link/TalvinetLink.h"
 #include "morvane/DataProfileText.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
 #include "simanalyzer/PtyAnalyzer.h"
 #include "tests/support/AppTestEnvironment.h"
+#include "tests/support/LineFaults.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/SimulatorConnect.h"
 #include "tests/support/TreeTestData.h"
 #include "VqbBuilder.h"
+
+Q_DECLARE_METATYPE(std::optional<LineFault>)
 
 namespace {
 
@@ -105,6 +110,57 @@ class CopyAndTranslateSessionTest : public QObject {
     QVERIFY(Contents(output).contains("Data Follows"));
 
     frame.OnCommand(cmd::kDisconnect);
+    app.ExitInstance();
+    analyzer.Stop();
+    QVERIFY(!ModalDriverTimedOut());
+  }
+
+  // A copy that met silence or a lost line says so instead of blaming the
+  // file; where the analyzer answered, the step's own words stay.
+  void copyFailuresNameTheirCause_data() {
+    QTest::addColumn<bool>("translate");
+    QTest::addColumn<std::optional<LineFault>>("fault");
+    QTest::addColumn<QString>("shown");
+    const QString silent = QStringLiteral("The file could not be copied.\n") + NotAnsweringCause();
+    for (const bool translate : {false, true}) {
+      const char* command = translate ? "translate" : "copy";
+      for (const auto& [name, fault] : {std::pair{"silence", LineFault::kSilence}, {"hang-up", LineFault::kHangUp},
+                                        {"terminal closed", LineFault::kTerminalClosed}})
+        QTest::addRow("%s, %s", command, name) << translate << std::optional(fault) << silent;
+      QTest::addRow("%s, file gone", command) << translate << std::optional<LineFault>()
+                                              << "The file could not be copied.\nThe analyzer has no memory file 'COPYTEST'.";
+    }
+  }
+  void copyFailuresNameTheirCause() {
+    QFETCH(bool, translate);
+    QFETCH(std::optional<LineFault>, fault);
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    PutMemoryFile(analyzer, "COPYTEST", {{1, vqbtest::SpectrumRecord(1, 400)}});
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(StartWithFileSelected(app, analyzer.DevicePath(), QStringLiteral("COPYTEST")));
+    CMainFrame& frame = *app.MainFrame();
+    QTemporaryDir folder;
+    const auto strike = [&] {
+      if (fault) Strike(analyzer, *fault, "QRD");
+      else analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& a) { a.State().store.Memory().Remove("COPYTEST"); });
+    };
+    if (translate) {
+      OnNextModal([&](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("outputPath"))->setText(folder.filePath(QStringLiteral("OUT.CSV")));
+        dialog->findChild<QPushButton*>(QStringLiteral("selectAllButton"))->click();
+        strike();
+        dialog->findChild<QPushButton*>(QStringLiteral("translateButton"))->click();
+        dialog->accept();
+      });
+      frame.OnCommand(cmd::kTranslate);
+    } else {
+      strike();
+      CopyToComputer(frame, folder.filePath(QStringLiteral("COPY.VQB")), false);
+    }
+    QTEST(prompts::ShownTexts().value(0), "shown");
     app.ExitInstance();
     analyzer.Stop();
     QVERIFY(!ModalDriverTimedOut());
