@@ -7,6 +7,8 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QLabel>
+#include <QMessageBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -18,6 +20,7 @@
 #include "connect/CConnectDlg.h"
 #include "fileops/CCreateFileDlg.h"
 #include "fileops/CDownloadProgressDlg.h"
+#include "link/LinkHealth.h"
 #include "link/TalvinetLink.h"
 #include "manager/CEditSetupNameDlg.h"
 #include "manager/CInstrumentManagerDlg.h"
@@ -211,6 +214,29 @@ class RenderWindowsTest : public QObject {
     frame.OnCommand(cmd::kDisconnect);
     app.ExitInstance();
     analyzer.Stop();
+  }
+
+  // The status bar's three states of the link, and a failure that silence caused.
+  void renderLinkHealth() {
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(app.InitInstance(false));
+    CMainFrame& frame = *app.MainFrame();
+    frame.resize(640, 480);
+    LinkHealth& health = *HealthOf(*app.m_comm);
+    const auto renderStatusBar = [&frame](const char* name) {
+      QCoreApplication::sendPostedEvents();  // the indicator's new width is laid out
+      QVERIFY(frame.statusBar()->grab().save(QDir(QStringLiteral(RENDER_DIR)).filePath(QLatin1String(name))));
+    };
+    health.Opened(QStringLiteral("Birch"), QStringLiteral("/dev/ttyUSB0"));
+    renderStatusBar("StatusBarConnected.png");
+    health.Record({}, {0, 1, 0, 0});
+    renderStatusBar("StatusBarNotAnswering.png");
+    health.Closed();
+    renderStatusBar("StatusBarDisconnected.png");
+    QMessageBox failure(QMessageBox::Warning, QStringLiteral("Verdalon"),
+                        QStringLiteral("The file could not be copied.\n") + NotAnsweringCause());
+    Render(failure, QStringLiteral("FailureNotAnswering"));
+    app.ExitInstance();
   }
 
  private:
