@@ -216,7 +216,8 @@ class RenderWindowsTest : public QObject {
     analyzer.Stop();
   }
 
-  // The status bar's three states of the link, and a failure that silence caused.
+  // The status bar's three states of the link, the two polling windows while
+  // the analyzer is silent, and a failure that silence caused.
   void renderLinkHealth() {
     CVerdalonApp app(std::make_unique<TalvinetLink>());
     QVERIFY(app.InitInstance(false));
@@ -231,6 +232,13 @@ class RenderWindowsTest : public QObject {
     renderStatusBar("StatusBarConnected.png");
     health.Record({}, {0, 1, 0, 0});
     renderStatusBar("StatusBarNotAnswering.png");
+    {
+      CStatusDlg status(*app.m_comm);
+      status.OnSetActive();
+      Render(status, QStringLiteral("StatusPageNotAnswering"));
+      CVirtualRtaDlg panel(*app.m_comm);
+      Render(panel, QStringLiteral("VirtualRtaNotAnswering"));
+    }
     health.Closed();
     renderStatusBar("StatusBarDisconnected.png");
     QMessageBox failure(QMessageBox::Warning, QStringLiteral("Verdalon"),
