@@ -185,14 +185,11 @@ class RenderWindowsTest : public QObject {
   // While Copy to Computer runs: the status bar saying what the analyzer
   // does, and the progress window at 0 % before the first byte has come.
   void renderDuringACall() {
-    ResetAppTestEnvironment();
     simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
-    PutMemoryFile(analyzer, "DEMOFILE", {{1, vqbtest::SpectrumRecord(1, 400)}});
-    std::string problem;
-    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
     CVerdalonApp app(std::make_unique<TalvinetLink>());
-    QVERIFY(StartWithFileSelected(app, analyzer.DevicePath(), QStringLiteral("DEMOFILE")));
-    CMainFrame& frame = *app.MainFrame();
+    CMainFrame* const started = ServeAndSelect(analyzer, app, "DEMOFILE", {{1, vqbtest::SpectrumRecord(1, 400)}});
+    if (!started) return;
+    CMainFrame& frame = *started;
     frame.resize(900, 560);
     QStringList rendered;
     QTimer watch;

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "browser/CFileTree.h"
 #include "commands/CommandIds.h"
@@ -11,6 +12,7 @@
 #include "link/LinkHealth.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
+#include "tests/support/AppTestEnvironment.h"
 #include "tests/support/ModalDriver.h"
 #include "simanalyzer/VirtualAnalyzer.h"
 #include "tests/support/TreeTestData.h"
@@ -58,6 +60,22 @@ CFileTree* StartWithFileSelected(CVerdalonApp& app, const std::string& device, c
   if (!file) return nullptr;
   tree->setCurrentItem(file);
   return tree;
+}
+
+CMainFrame* ServeAndSelect(simanalyzer::PtyAnalyzer& analyzer, CVerdalonApp& app, const char* name,
+                           std::vector<simanalyzer::StoredRecord> records) {
+  ResetAppTestEnvironment();
+  PutMemoryFile(analyzer, name, std::move(records));
+  std::string problem;
+  if (!analyzer.Start(problem)) {
+    QTest::qSkip(problem.c_str(), __FILE__, __LINE__);
+    return nullptr;
+  }
+  if (!StartWithFileSelected(app, analyzer.DevicePath(), QLatin1String(name))) {
+    QTest::qFail("the program did not connect with the file selected", __FILE__, __LINE__);
+    return nullptr;
+  }
+  return app.MainFrame();
 }
 
 bool OpenSimulatorLink(AnalyzerLink& link, const std::string& device) {
