@@ -27,8 +27,8 @@ void RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgressDlg
 // that was current before current again.
 void RunCopyToDiskette(QWidget* parent, AnalyzerLink& link, const QString& source);
 
-// Message 61558 with the step that failed on a line of its own, or alone when
-// the analyzer fell silent (the failure cause then says so).
+// Message 61558 with the step that failed on a line of its own; alone when
+// the step would blame the file for the analyzer's silence.
 QString CopyFailureMessage(AnalyzerLink& link, const QString& source, const QString& destination);
 
 }  // namespace fileops

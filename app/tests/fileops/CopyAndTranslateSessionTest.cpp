@@ -112,8 +112,8 @@ class CopyAndTranslateSessionTest : public QObject {
     QVERIFY(!ModalDriverTimedOut());
   }
 
-  // A copy that met silence or a lost line says so instead of blaming the
-  // file; where the analyzer answered, the step's own words stay.
+  // A copy whose file selection met silence or a lost line says so instead of
+  // blaming the file; where the analyzer answered, the step's own words stay.
   void copyFailuresNameTheirCause_data() {
     QTest::addColumn<bool>("translate");
     QTest::addColumn<std::optional<LineFault>>("fault");
@@ -137,7 +137,7 @@ class CopyAndTranslateSessionTest : public QObject {
     CMainFrame* const frame = ServeAndSelect(analyzer, app, "COPYTEST", {{1, vqbtest::SpectrumRecord(1, 400)}});
     if (!frame) return;
     const auto strike = [&] {
-      if (fault) Strike(analyzer, *fault, "QRD");
+      if (fault) Strike(analyzer, *fault, "QFS");
       else analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& a) { a.State().store.Memory().Remove("COPYTEST"); });
     };
     if (translate) {
