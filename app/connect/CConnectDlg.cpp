@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "common/UserPrompts.h"
 #include "talvinet/ByteChannel.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "fileops/CDownloadProgressDlg.h"
 #include "link/AnalyzerLink.h"
 #include "link/CommandConfirmation.h"
+#include "link/LinkHealth.h"
 #include "link/LinkWorker.h"
 #include "talvinet/HostTexts.h"
 
@@ -53,11 +54,18 @@ bool RunDelete(QWidget* parent, AnalyzerLink& link, int kind, const QString& tar
 }
 
 QString CopyFailureMessage(AnalyzerLink& link, const QString& source, const QString& destination) {
+  const DownloadFailureStruct failure = link.GetDownloadFailure();
+  // Silence makes the file look missing or empty: the message then stands
+  // alone, and the line that names the silence goes under it.
+  const LinkHealth* health = HealthOf(link);
+  if (health && health->SilenceIsTheCause() &&
+      (failure.step == talvinet::kDownloadNoSuchFile || failure.step == talvinet::kDownloadNoRecords))
+    return strings::LoadString(strings::kCopyFailed);
   // The analyzer pads names to eight characters; the message quotes the name alone.
   QString name = source;
   while (name.endsWith(QLatin1Char(' '))) name.chop(1);
   QString step = QString::fromLocal8Bit(talvinet::DownloadFailureText(
-      link.GetDownloadFailure(), name.toStdString(), QFile::encodeName(destination).toStdString()));
+      failure, name.toStdString(), QFile::encodeName(destination).toStdString()));
   if (!step.isEmpty()) step[0] = step[0].toUpper();
   return strings::LoadString(strings::kCopyFailed) + QLatin1Char('\n') + step + QLatin1Char('.');
 }

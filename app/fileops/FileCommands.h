@@ -29,7 +29,8 @@ QString RunCopyToComputer(QWidget* parent, AnalyzerLink& link, CDownloadProgress
 // that was current before current again.
 void RunCopyToDiskette(QWidget* parent, AnalyzerLink& link, const QString& source);
 
-// Message 61558 with the step that failed on a line of its own.
+// Message 61558 with the step that failed on a line of its own; alone when
+// the step would blame the file for the analyzer's silence.
 QString CopyFailureMessage(AnalyzerLink& link, const QString& source, const QString& destination);
 
 }  // namespace fileops

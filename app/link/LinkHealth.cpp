@@ -25,12 +25,16 @@ void LinkHealth::Opened(const QString& model, const QString& place) {
   }
   connectedTo = QStringLiteral("%1 on %2").arg(model, place);
   lostSaid = false;
+  lost = false;
   silenceCause = false;
   Enter(State::Connected);
   emit Changed();
 }
 
+// Nothing that fails after the connection ended is the closed line's silence.
 void LinkHealth::Closed() {
+  lost = false;
+  silenceCause = false;
   Enter(State::Disconnected);
 }
 
@@ -38,18 +42,21 @@ void LinkHealth::Record(const LineReportStruct& before, const LineReportStruct& 
   if (state == State::Disconnected) return;
   if (after.lineGone != 0) {
     silenceCause = true;
+    lost = true;
     Enter(State::Disconnected);
     if (!std::exchange(lostSaid, true)) emit Lost();
     return;
   }
   // A report that went back to zero belongs to a line opened or closed during the call.
   if (after.bytesHeard < before.bytesHeard || after.silentReads < before.silentReads) return;
-  if (after.bytesHeard > before.bytesHeard) {
-    silenceCause = false;
-    Enter(State::Connected);
-  } else if (after.silentReads > before.silentReads) {
+  // What counts is how the call ended: an analyzer that answered its first
+  // questions and then fell silent is not answering now.
+  if (after.silentReads > before.silentReads && after.heardAtLastSilence == after.bytesHeard) {
     silenceCause = true;
     Enter(State::NotAnswering);
+  } else if (after.bytesHeard > before.bytesHeard) {
+    silenceCause = false;
+    Enter(State::Connected);
   }
 }
 
@@ -75,7 +82,7 @@ LinkHealth* HealthOf(AnalyzerLink& link) { return link.Health(); }
 
 bool AnalyzerSilent(AnalyzerLink& link) {
   const LinkHealth* health = link.Health();
-  return health != nullptr && health->Current() == LinkHealth::State::NotAnswering;
+  return health != nullptr && (health->Current() == LinkHealth::State::NotAnswering || health->DeviceLost());
 }
 
 QString NotAnsweringCause() {

@@ -31,6 +31,8 @@ class LinkHealth final : public QObject {
   // True when the analyzer fell silent or the line went away in the last
   // exchange and the user has not started anything since.
   bool SilenceIsTheCause() const { return silenceCause; }
+  // The device hung up or went away and the connection is not closed yet.
+  bool DeviceLost() const { return lost; }
 
  signals:
   void Changed();
@@ -48,13 +50,14 @@ class LinkHealth final : public QObject {
   State state = State::Disconnected;
   QString connectedTo;
   bool silenceCause = false;
+  bool lost = false;
   bool lostSaid = false;
   bool watchingInput = false;
 };
 
 // The health behind `link`, or null where the link keeps none (test fakes).
 LinkHealth* HealthOf(AnalyzerLink& link);
-// True while `link` is open but the analyzer does not answer.
+// True while `link` is open but the analyzer does not answer, or its device is gone.
 bool AnalyzerSilent(AnalyzerLink& link);
 // The line under a failure message when silence was its cause.
 QString NotAnsweringCause();

@@ -155,5 +155,7 @@ void CStatusDlg::RefreshClocks() {
 
 void CStatusDlg::OnSynchronize() {
   const QString now = AnalyzerClockText(computerClock());
-  if (!WhileWaiting([&] { return link.SetDateAndTime(now, 1); })) prompts::ShowMessage(this, strings::kSynchronizeFailed);
+  // A clock command counts as sent even when the analyzer never confirmed it.
+  const bool set = WhileWaiting([&] { return link.SetDateAndTime(now, 1); });
+  if (!set || AnalyzerSilent(link)) prompts::ShowMessage(this, strings::kSynchronizeFailed);
 }

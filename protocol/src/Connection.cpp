@@ -95,6 +95,7 @@ const std::string& Talvinet::GetOpenFailure() const { return openFailure; }
 
 LineReportStruct Talvinet::GetLineReport() const {
   if (transport != kSerialTransport || !link || !link->serial) return {};
-  return {static_cast<std::uint32_t>(link->serial->BytesHeard()), link->silentReads, link->serial->GetCommError()};
+  return {static_cast<std::uint32_t>(link->serial->BytesHeard()), link->silentReads, link->serial->GetCommError(),
+          static_cast<std::uint32_t>(link->heardAtLastSilence)};
 }
 bool Talvinet::OpenFoundPortInUse() const { return openFoundPortInUse; }

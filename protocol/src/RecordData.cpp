@@ -78,6 +78,6 @@ int Talvinet::ReadRecordDataSerial(unsigned char* data, int size, const MessageH
     }
     ++idle;
   }
-  if (received == 0 && idle >= timing::kRecordDataIdlePolls) ++link->silentReads;
+  if (received == 0 && idle >= timing::kRecordDataIdlePolls) link->CountSilentRead();
   return received == size ? 1 : 0;
 }

@@ -77,7 +77,13 @@ int SerialLink::Close() {
   serial.reset();
   isOpen = 0;
   silentReads = 0;
+  heardAtLastSilence = 0;
   return 0;
+}
+
+void SerialLink::CountSilentRead() {
+  ++silentReads;
+  heardAtLastSilence = serial ? serial->BytesHeard() : 0;
 }
 
 void SerialLink::WaitForTransmitDrained() {
@@ -111,7 +117,7 @@ int SerialLink::ReadLine(char* buffer, int* count, int max) {
   max = std::max(max, 0);
   if (WaitForData(timeoutSeconds) != 0) {
     buffer[0] = '\0';
-    ++silentReads;
+    CountSilentRead();
     return talvinet::kStatusTimedOut;
   }
   int stored = 0;
@@ -145,7 +151,7 @@ int SerialLink::ReadBlock(unsigned char* buffer, int* count, int length) {
       *count = received;
       deadline = SecondsFromNow(timeoutSeconds);
     } else if (clock_.Now() >= deadline || !serial->WaitForData(deadline)) {
-      if (received == 0) ++silentReads;
+      if (received == 0) CountSilentRead();
       return talvinet::kStatusTimedOut;
     }
   }
@@ -159,7 +165,7 @@ char SerialLink::ReadChar(int* error) {
   }
   const int result = serial->GetChar(timeoutSeconds * 1000L);
   if (result == SerialPortLayer::kCharTimedOut) {
-    ++silentReads;
+    CountSilentRead();
     *error = 1;
     return kNothingReceived;
   }

@@ -41,8 +41,11 @@ struct SerialLink {
   int handshake = 0;
   // Why the last Open failed, in words; empty after one that succeeded.
   std::string openFailure;
-  // Reads that waited out their time-out with nothing heard, since the open.
+  // Reads that waited out their time-out with nothing heard, since the open,
+  // and the bytes heard when the last of them ended.
   std::uint32_t silentReads = 0;
+  std::uint64_t heardAtLastSilence = 0;
+  void CountSilentRead();
   // The last Open found the port claimed by another program.
   bool openFoundPortInUse = false;
 

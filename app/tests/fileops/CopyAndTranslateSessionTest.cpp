@@ -9,21 +9,26 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 #include "browser/CFileTree.h"
 #include "fileops/CDownloadProgressDlg.h"
 #include "commands/CommandIds.h"
 #include "common/UserPrompts.h"
+#include "link/LinkHealth.h"
 #include "link/TalvinetLink.h"
 #include "morvane/DataProfileText.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
 #include "simanalyzer/PtyAnalyzer.h"
 #include "tests/support/AppTestEnvironment.h"
+#include "tests/support/LineFaults.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/SimulatorConnect.h"
 #include "tests/support/TreeTestData.h"
 #include "VqbBuilder.h"
+
+Q_DECLARE_METATYPE(std::optional<LineFault>)
 
 namespace {
 
@@ -58,14 +63,11 @@ class CopyAndTranslateSessionTest : public QObject {
 
  private slots:
   void copyCancelAndTranslateAMemoryFile() {
-    ResetAppTestEnvironment();
     simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
-    PutMemoryFile(analyzer, "COPYTEST", {{1, vqbtest::SpectrumRecord(1, 400)}, {23, vqbtest::AutostoreRecord(1, 20, 0, 3)}});
-    std::string problem;
-    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
     CVerdalonApp app(std::make_unique<TalvinetLink>());
-    QVERIFY(StartWithFileSelected(app, analyzer.DevicePath(), QStringLiteral("COPYTEST")));
-    CMainFrame& frame = *app.MainFrame();
+    CMainFrame* const frame = ServeAndSelect(
+        analyzer, app, "COPYTEST", {{1, vqbtest::SpectrumRecord(1, 400)}, {23, vqbtest::AutostoreRecord(1, 20, 0, 3)}});
+    if (!frame) return;
     QTemporaryDir folder;
 
     // Cancelled half-way: the earlier file stays as it was and nothing else is left.
@@ -73,7 +75,7 @@ class CopyAndTranslateSessionTest : public QObject {
     QFile earlier(copy);
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     earlier.close();
-    QVERIFY(CopyToComputer(frame, copy, true).startsWith("Bytes received: "));
+    QVERIFY(CopyToComputer(*frame, copy, true).startsWith("Bytes received: "));
     QVERIFY2(prompts::ShownTexts().value(0).startsWith("The file could not be copied.\nThe download was cancelled"),
              qPrintable(prompts::ShownTexts().join('|')));
     QCOMPARE(Contents(copy), QByteArray("earlier"));
@@ -81,9 +83,9 @@ class CopyAndTranslateSessionTest : public QObject {
     prompts::ClearLog();
 
     // Copied whole, with the progress window showing the bytes to the end.
-    QVERIFY(CopyToComputer(frame, copy, false).startsWith("Bytes received: "));
+    QVERIFY(CopyToComputer(*frame, copy, false).startsWith("Bytes received: "));
     QCOMPARE(prompts::ShownTexts(), QStringList());
-    QVERIFY(frame.isEnabled());
+    QVERIFY(frame->isEnabled());
     QCOMPARE(Morvane(QFile::encodeName(copy).constData()).GetRecordCount(), 2);
 
     // Translated through the dialog from the analyzer, as verda translates the copy.
@@ -94,7 +96,7 @@ class CopyAndTranslateSessionTest : public QObject {
       dialog->findChild<QPushButton*>(QStringLiteral("translateButton"))->click();
       dialog->accept();
     });
-    frame.OnCommand(cmd::kTranslate);
+    frame->OnCommand(cmd::kTranslate);
     QCOMPARE(prompts::ShownTexts().last(), QStringLiteral("Finished translating."));
     QVERIFY(!QFile::exists(QStringLiteral("VerdalTempOut.xxx")));  // the copy lived in a private folder
     const QString verdaOutput = folder.filePath(QStringLiteral("VERDA.CSV"));
@@ -104,7 +106,54 @@ class CopyAndTranslateSessionTest : public QObject {
     QCOMPARE(Contents(output), Contents(verdaOutput));
     QVERIFY(Contents(output).contains("Data Follows"));
 
-    frame.OnCommand(cmd::kDisconnect);
+    frame->OnCommand(cmd::kDisconnect);
+    app.ExitInstance();
+    analyzer.Stop();
+    QVERIFY(!ModalDriverTimedOut());
+  }
+
+  // A copy whose file selection met silence or a lost line says so instead of
+  // blaming the file; where the analyzer answered, the step's own words stay.
+  void copyFailuresNameTheirCause_data() {
+    QTest::addColumn<bool>("translate");
+    QTest::addColumn<std::optional<LineFault>>("fault");
+    QTest::addColumn<QString>("shown");
+    const QString silent = QStringLiteral("The file could not be copied.\n") + NotAnsweringCause();
+    for (const bool translate : {false, true}) {
+      const char* command = translate ? "translate" : "copy";
+      for (const auto& [name, fault] : {std::pair{"silence", LineFault::kSilence}, {"hang-up", LineFault::kHangUp},
+                                        {"terminal closed", LineFault::kTerminalClosed}})
+        QTest::addRow("%s, %s", command, name) << translate << std::optional(fault) << silent;
+      QTest::addRow("%s, file gone", command) << translate << std::optional<LineFault>()
+                                              << "The file could not be copied.\nThe analyzer has no memory file 'COPYTEST'.";
+    }
+  }
+  void copyFailuresNameTheirCause() {
+    QFETCH(bool, translate);
+    QFETCH(std::optional<LineFault>, fault);
+    QTemporaryDir folder;
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    CMainFrame* const frame = ServeAndSelect(analyzer, app, "COPYTEST", {{1, vqbtest::SpectrumRecord(1, 400)}});
+    if (!frame) return;
+    const auto strike = [&] {
+      if (fault) Strike(analyzer, *fault, "QFS");
+      else analyzer.WithAnalyzer([](simanalyzer::VirtualAnalyzer& a) { a.State().store.Memory().Remove("COPYTEST"); });
+    };
+    if (translate) {
+      OnNextModal([&](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("outputPath"))->setText(folder.filePath(QStringLiteral("OUT.CSV")));
+        dialog->findChild<QPushButton*>(QStringLiteral("selectAllButton"))->click();
+        strike();
+        dialog->findChild<QPushButton*>(QStringLiteral("translateButton"))->click();
+        dialog->accept();
+      });
+      frame->OnCommand(cmd::kTranslate);
+    } else {
+      strike();
+      CopyToComputer(*frame, folder.filePath(QStringLiteral("COPY.VQB")), false);
+    }
+    QTEST(prompts::ShownTexts().value(0), "shown");
     app.ExitInstance();
     analyzer.Stop();
     QVERIFY(!ModalDriverTimedOut());
@@ -114,31 +163,27 @@ class CopyAndTranslateSessionTest : public QObject {
   // at its next progress message, nothing is written or said, the window
   // closes once the call has ended, and the program exits cleanly.
   void closingTheFrameDuringADownloadEndsCleanly() {
-    ResetAppTestEnvironment();
     simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
     std::vector<simanalyzer::StoredRecord> records;
     for (std::uint8_t filter = 1; filter <= 4; ++filter) records.push_back({1, vqbtest::SpectrumRecord(filter, 2000)});
-    PutMemoryFile(analyzer, "LONGFILE", std::move(records));
-    std::string problem;
-    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
     CVerdalonApp app(std::make_unique<TalvinetLink>());
-    QVERIFY(StartWithFileSelected(app, analyzer.DevicePath(), QStringLiteral("LONGFILE")));
-    CMainFrame& frame = *app.MainFrame();
+    CMainFrame* const frame = ServeAndSelect(analyzer, app, "LONGFILE", std::move(records));
+    if (!frame) return;
     QTemporaryDir folder;
     const QString copy = folder.filePath(QStringLiteral("COPY.VQB"));
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
-      QWidget* window = frame.DownloadProgress().Window();
+      QWidget* window = frame->DownloadProgress().Window();
       const QString seen = window ? window->findChild<QLabel*>(QStringLiteral("statusText"))->text() : QString();
-      if (seen.startsWith("Bytes received: ") && !seen.startsWith("Bytes received: 0 ")) frame.close();
+      if (seen.startsWith("Bytes received: ") && !seen.startsWith("Bytes received: 0 ")) frame->close();
     });
     closer.start(20);
     prompts::QueueFileName(copy);
-    frame.OnCommand(cmd::kCopyToComputer);
+    frame->OnCommand(cmd::kCopyToComputer);
     closer.stop();
     QCOMPARE(prompts::ShownTexts(), QStringList());
     QVERIFY(!QFile::exists(copy));
-    QTRY_VERIFY(!frame.isVisible());
+    QTRY_VERIFY(!frame->isVisible());
     app.ExitInstance();
     analyzer.Stop();
   }

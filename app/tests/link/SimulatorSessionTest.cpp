@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "commands/CommandIds.h"
 #include "common/UserPrompts.h"
 #include "connect/CConnectDlg.h"
+#include "link/LinkHealth.h"
 #include "link/TalvinetLink.h"
 #include "morvane/Morvane.h"
 #include "shell/CMainFrame.h"
@@ -21,6 +23,7 @@
 #include "simanalyzer/PtyAnalyzer.h"
 #include "talvinet/ByteChannel.h"
 #include "tests/support/AppTestEnvironment.h"
+#include "tests/support/LineFaults.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/SimulatorConnect.h"
 #include "tests/support/TreeTestData.h"
@@ -142,6 +145,54 @@ class SimulatorSessionTest : public QObject {
                           QStringLiteral(" is in use by another program."));
     QCOMPARE(app.m_connected, 0);
     app.ExitInstance();
+    analyzer.Stop();
+    QVERIFY(!ModalDriverTimedOut());
+  }
+
+  // The status bar's indicator: not answering while the analyzer is silent,
+  // connected again by itself once it answers. A device that hangs up or goes
+  // away ends the connection without a word to it, said once however many
+  // calls meet it. Connect works again after either.
+  void indicatorAndLostDevice_data() { AddLineFaultRows(); }
+  void indicatorAndLostDevice() {
+    QFETCH(LineFault, fault);
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    simanalyzer::PtyAnalyzer back{simanalyzer::VirtualAnalyzer()};
+    std::string problem;
+    if (!analyzer.Start(problem) || !back.Start(problem)) QSKIP(problem.c_str());
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(StartConnected(app, analyzer.DevicePath()));
+    CMainFrame& frame = *app.MainFrame();
+    const auto indicator = [&] {
+      return frame.findChild<QLabel*>(QStringLiteral("linkIndicator"))->text()
+          .replace(QString::fromStdString(analyzer.DevicePath()), QStringLiteral("DEVICE"))
+          .replace(QString::fromStdString(back.DevicePath()), QStringLiteral("DEVICE"));
+    };
+    QStringList seen;
+    QByteArray reply;
+    Strike(analyzer, fault, "QMF");
+    app.m_comm->SendGenericCommand("QMF\r\n", reply);
+    seen << indicator();
+    if (fault == LineFault::kSilenceThatEnds) EndSilence(analyzer);
+    app.m_comm->SendGenericCommand("QMF\r\n", reply);
+    seen << indicator();
+    if (!LosesTheDevice(fault)) frame.OnCommand(cmd::kDisconnect);
+    QTRY_COMPARE(app.m_connected, 0);
+    QTest::qWait(200);  // time for a second word about the loss, which must not come
+    seen << indicator();
+    QVERIFY(ConnectToSimulator(frame, QString::fromStdString(back.DevicePath())));
+    seen << indicator();
+
+    const QString connected = QStringLiteral("Connected: Cedar+ on DEVICE");
+    const QString first = LosesTheDevice(fault) ? QStringLiteral("Disconnected") : QStringLiteral("Not answering");
+    QCOMPARE(seen, (QStringList{first, fault == LineFault::kSilenceThatEnds ? connected : first, "Disconnected", connected}));
+    QCOMPARE(prompts::ShownTexts(), LosesTheDevice(fault) ? QStringList{"The connection to the analyzer was lost: its "
+                                                                        "device hung up or went away."}
+                                                          : QStringList());
+    QCOMPARE(frame.FileTree()->AnalyzerRoot() != nullptr, true);
+    app.ExitInstance();
+    back.Stop();
     analyzer.Stop();
     QVERIFY(!ModalDriverTimedOut());
   }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "common/UserPrompts.h"
@@ -17,6 +18,7 @@
 #include "shell/CVerdalonApp.h"
 #include "simanalyzer/PtyAnalyzer.h"
 #include "tests/support/AppTestEnvironment.h"
+#include "tests/support/LineFaults.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/SimulatorConnect.h"
 
@@ -94,6 +96,43 @@ class InstrumentManagerSessionTest : public QObject {
     page.RefreshClocks();
     QVERIFY(page.findChild<QLabel*>(QStringLiteral("instrumentDate"))->text().startsWith(QLatin1String("07 MAR 26 14:0")));
     QCOMPARE(prompts::ShownTexts(), QStringList());
+  }
+
+  // A read that fails empties its field; the page says once, in itself, that
+  // the analyzer is silent and polls seldom, and follows it again when it answers.
+  void statusPageFollowsTheLine_data() { AddLineFaultRows(); }
+  void statusPageFollowsTheLine() {
+    QFETCH(LineFault, fault);
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(OpenSimulatorLink(*app.m_comm, analyzer.DevicePath()));
+    CStatusDlg page(*app.m_comm);
+    page.show();
+    page.OnSetActive();
+    const auto field = [&page](const char* name) { return page.findChild<QLabel*>(QLatin1String(name))->text(); };
+    const auto state = [&] {
+      return QStringLiteral("%1|%2|%3")
+          .arg(page.findChild<QLabel*>(QStringLiteral("silenceNotice"))->isVisible())
+          .arg(page.findChild<QTimer*>(QStringLiteral("clockTimer"))->interval())
+          .arg(field("memoryFree").isEmpty());
+    };
+    QCOMPARE(state(), QStringLiteral("0|2000|0"));
+
+    Strike(analyzer, fault, "QCK");
+    page.RefreshClocks();
+    QCOMPARE(field("instrumentDate"), QString());
+    page.OnSetActive();
+    QCOMPARE(state(), QStringLiteral("1|%1|1").arg(kSilentRetryMilliseconds));
+    page.findChild<QPushButton*>(QStringLiteral("synchronizeButton"))->click();
+    QCOMPARE(prompts::ShownTexts(), QStringList{"Couldn't synchronize the time.\n" + NotAnsweringCause()});
+    if (fault != LineFault::kSilenceThatEnds) return;
+    EndSilence(analyzer);
+    page.RefreshClocks();
+    QVERIFY(!field("instrumentDate").isEmpty());
+    page.OnSetActive();
+    QCOMPARE(state(), QStringLiteral("0|2000|0"));
   }
 
   void setupFilesRoundTripAndRenaming() {

@@ -3,12 +3,19 @@
 #include <QTest>
 #include <array>
 
+#include <QLabel>
+
+#include "common/UserPrompts.h"
+#include "link/LinkHealth.h"
 #include "link/TalvinetLink.h"
 #include "panel/CPanelButton.h"
 #include "panel/CVirtualRtaDlg.h"
+#include "shell/CVerdalonApp.h"
 #include "simanalyzer/PtyAnalyzer.h"
 #include "simanalyzer/ScreenLayout.h"
 #include "tests/support/AppTestEnvironment.h"
+#include "tests/support/LineFaults.h"
+#include "tests/support/SimulatorConnect.h"
 
 class VirtualRtaSessionTest : public QObject {
   Q_OBJECT
@@ -59,6 +66,39 @@ class VirtualRtaSessionTest : public QObject {
     QCOMPARE(Bytes(fresh.data()), pressed);
     link.CloseConnection();
     analyzer.Stop();
+  }
+
+  // A silent update says so once over the picture and the timer slows down;
+  // a Sync names the silence under its message; an answer brings the pace back.
+  void panelFollowsTheLine_data() { AddLineFaultRows(); }
+  void panelFollowsTheLine() {
+    QFETCH(LineFault, fault);
+    ResetAppTestEnvironment();
+    simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer()};
+    std::string problem;
+    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(OpenSimulatorLink(*app.m_comm, analyzer.DevicePath()));
+    settings::Store store;
+    store.Write(panel::kTimedUpdate, 1);
+    CVirtualRtaDlg panel(*app.m_comm);
+    panel.show();
+    const auto state = [&panel] {
+      return QStringLiteral("%1|%2").arg(panel.findChild<QLabel*>(QStringLiteral("silenceNotice"))->isVisible())
+          .arg(panel.UpdateTimer().interval());
+    };
+    QCOMPARE(state(), QStringLiteral("0|3000"));
+
+    Strike(analyzer, fault, "QQQRF");
+    panel.findChild<CPanelButton*>(QStringLiteral("updateButton"))->click();
+    QCOMPARE(state(), QStringLiteral("1|%1").arg(kSilentRetryMilliseconds));
+    QCOMPARE(prompts::ShownTexts(), QStringList());
+    panel.findChild<CPanelButton*>(QStringLiteral("syncButton"))->click();
+    QCOMPARE(prompts::ShownTexts(), QStringList{"Couldn't get the current keyboard layout.\n" + NotAnsweringCause()});
+    if (fault != LineFault::kSilenceThatEnds) return;
+    EndSilence(analyzer);
+    panel.findChild<CPanelButton*>(QStringLiteral("updateButton"))->click();
+    QCOMPARE(state(), QStringLiteral("0|3000"));
   }
 };
 

@@ -7,7 +7,9 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +21,7 @@
 #include "connect/CConnectDlg.h"
 #include "fileops/CCreateFileDlg.h"
 #include "fileops/CDownloadProgressDlg.h"
+#include "link/LinkHealth.h"
 #include "link/TalvinetLink.h"
 #include "manager/CEditSetupNameDlg.h"
 #include "manager/CInstrumentManagerDlg.h"
@@ -188,14 +191,11 @@ class RenderWindowsTest : public QObject {
   // While Copy to Computer runs: the status bar saying what the analyzer
   // does, and the progress window at 0 % before the first byte has come.
   void renderDuringACall() {
-    ResetAppTestEnvironment();
     simanalyzer::PtyAnalyzer analyzer{simanalyzer::VirtualAnalyzer(), simanalyzer::Pacing{19200, 1.0}};
-    PutMemoryFile(analyzer, "DEMOFILE", {{1, vqbtest::SpectrumRecord(1, 400)}});
-    std::string problem;
-    if (!analyzer.Start(problem)) QSKIP(problem.c_str());
     CVerdalonApp app(std::make_unique<TalvinetLink>());
-    QVERIFY(StartWithFileSelected(app, analyzer.DevicePath(), QStringLiteral("DEMOFILE")));
-    CMainFrame& frame = *app.MainFrame();
+    CMainFrame* const started = ServeAndSelect(analyzer, app, "DEMOFILE", {{1, vqbtest::SpectrumRecord(1, 400)}});
+    if (!started) return;
+    CMainFrame& frame = *started;
     frame.resize(900, 560);
     QStringList rendered;
     QTimer watch;
@@ -235,6 +235,37 @@ class RenderWindowsTest : public QObject {
     session.tree->setCurrentItem(file->child(0));
     QVERIFY(frame.DataView()->Text().isEmpty() && !frame.DataView()->Reason().isEmpty());
     Render(frame, QStringLiteral("MainFrameClearedPreview"));
+  }
+
+  // The status bar's three states of the link, the two polling windows while
+  // the analyzer is silent, and a failure that silence caused.
+  void renderLinkHealth() {
+    CVerdalonApp app(std::make_unique<TalvinetLink>());
+    QVERIFY(app.InitInstance(false));
+    CMainFrame& frame = *app.MainFrame();
+    frame.resize(640, 480);
+    LinkHealth& health = *HealthOf(*app.m_comm);
+    const auto renderStatusBar = [&frame](const char* name) {
+      QCoreApplication::sendPostedEvents();  // the indicator's new width is laid out
+      QVERIFY(frame.statusBar()->grab().save(QDir(QStringLiteral(RENDER_DIR)).filePath(QLatin1String(name))));
+    };
+    health.Opened(QStringLiteral("Birch"), QStringLiteral("/dev/ttyUSB0"));
+    renderStatusBar("StatusBarConnected.png");
+    health.Record({}, {0, 1, 0, 0});
+    renderStatusBar("StatusBarNotAnswering.png");
+    {
+      CStatusDlg status(*app.m_comm);
+      status.OnSetActive();
+      Render(status, QStringLiteral("StatusPageNotAnswering"));
+      CVirtualRtaDlg panel(*app.m_comm);
+      Render(panel, QStringLiteral("VirtualRtaNotAnswering"));
+    }
+    health.Closed();
+    renderStatusBar("StatusBarDisconnected.png");
+    QMessageBox failure(QMessageBox::Warning, QStringLiteral("Verdalon"),
+                        QStringLiteral("The file could not be copied.\n") + NotAnsweringCause());
+    Render(failure, QStringLiteral("FailureNotAnswering"));
+    app.ExitInstance();
   }
 
  private:

@@ -4,10 +4,12 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "browser/CFileTree.h"
 #include "commands/CommandIds.h"
 #include "link/AnalyzerLink.h"
+#include "link/LinkHealth.h"
 #include "link/TalvinetLink.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVerdalonApp.h"
@@ -61,11 +63,29 @@ CFileTree* StartWithFileSelected(CVerdalonApp& app, const std::string& device, c
   return tree;
 }
 
+CMainFrame* ServeAndSelect(simanalyzer::PtyAnalyzer& analyzer, CVerdalonApp& app, const char* name,
+                           std::vector<simanalyzer::StoredRecord> records) {
+  ResetAppTestEnvironment();
+  PutMemoryFile(analyzer, name, std::move(records));
+  std::string problem;
+  if (!analyzer.Start(problem)) {
+    QTest::qSkip(problem.c_str(), __FILE__, __LINE__);
+    return nullptr;
+  }
+  if (!StartWithFileSelected(app, analyzer.DevicePath(), QLatin1String(name))) {
+    QTest::qFail("the program did not connect with the file selected", __FILE__, __LINE__);
+    return nullptr;
+  }
+  return app.MainFrame();
+}
+
 bool OpenSimulatorLink(AnalyzerLink& link, const std::string& device) {
   SerialLinkRequest request;
   request.port = 2;
   request.deviceFile = QString::fromStdString(device);
-  return link.OpenConnection(request) && link.InitHardwareInfo();
+  if (!link.OpenConnection(request) || !link.InitHardwareInfo()) return false;
+  if (LinkHealth* health = HealthOf(link)) health->Opened(QStringLiteral("Cedar+"), request.deviceFile);
+  return true;
 }
 
 SimulatorSession::SimulatorSession(const std::vector<File>& files) : app(std::make_unique<TalvinetLink>()) {

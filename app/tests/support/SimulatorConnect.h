@@ -33,8 +33,16 @@ void PutMemoryFile(simanalyzer::PtyAnalyzer& analyzer, const char* name,
 // StartConnected, then selects memory file `name` in the tree; null when any step failed.
 CFileTree* StartWithFileSelected(CVerdalonApp& app, const std::string& device, const QString& name);
 
+// Clears the test environment, serves memory file `name` holding `records` on
+// `analyzer` and starts `app` connected to it with that file selected. The
+// frame, or null once the running test has been skipped (the system has no
+// pseudo-terminal) or failed: the caller then returns.
+CMainFrame* ServeAndSelect(simanalyzer::PtyAnalyzer& analyzer, CVerdalonApp& app, const char* name,
+                           std::vector<simanalyzer::StoredRecord> records);
+
 // Opens `link` on the serial port `device` as a 19200-baud COM2 and reads the
-// analyzer's identity; false when either fails.
+// analyzer's identity, as Connect does, so that the link's health follows the
+// line from then on; false when either fails.
 bool OpenSimulatorLink(AnalyzerLink& link, const std::string& device);
 
 // A virtual analyzer serving `files` (name and records each) and the program

@@ -1,8 +1,8 @@
 // The Translate File dialog's copy of an analyzer file, failing at every step
 // in every way a line can fail, over the real serial layer and a
 // pseudo-terminal against the virtual analyzer: each ends in time with the
-// step's own message, translates nothing, leaves the output already there as
-// it was and leaves no copy behind.
+// step's own message (but for a file selection left unanswered), translates
+// nothing, leaves the output already there as it was and leaves no copy behind.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "common/UserPrompts.h"
+#include "link/LinkHealth.h"
 #include "link/TalvinetLink.h"
 #include "profiles/DataProfileList.h"
 #include "simanalyzer/DownloadFaultCases.h"
@@ -102,7 +103,11 @@ class TranslateCopyFaultsTest : public QObject {
       QCOMPARE(seen, QStringLiteral("Finished translating."));
     } else {
       QCOMPARE(shown.size(), 1);
-      QVERIFY2(ShownFor(fault.at.failure).match(shown.first()).hasMatch(), qPrintable(shown.first()));
+      // A selection the analyzer left unanswered does not blame the file.
+      if (fault.at.failure.find("no memory file") != std::string::npos && HealthOf(link)->SilenceIsTheCause())
+        QCOMPARE(shown.first(), QStringLiteral("The file could not be copied."));
+      else
+        QVERIFY2(ShownFor(fault.at.failure).match(shown.first()).hasMatch(), qPrintable(shown.first()));
       QCOMPARE(Contents(output), QByteArray("old contents"));
     }
     link.CloseConnection();

@@ -203,6 +203,7 @@ struct LineReportStruct {
   std::uint32_t bytesHeard;   // bytes the analyzer sent
   std::uint32_t silentReads;  // reads that waited out their time-out and heard nothing
   std::int32_t lineGone;      // 1 once the device refused a read or a write: hung up or gone
+  std::uint32_t heardAtLastSilence;  // bytesHeard when the last silent read ended
 };
 
 // The error-code line that follows the last command.
