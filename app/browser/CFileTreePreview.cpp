@@ -65,8 +65,10 @@ void CFileTree::PreviewItem(QTreeWidgetItem* item) {
   m_previewPath = GetFilePathOfItem(item);
   QString failure;
   if (kind == FileTreeItemKind::kMemoryRecord || kind == FileTreeItemKind::kMemoryBlock) {
-    const DescribedCalls described(*app->m_comm,
-                                   activities::ReadingRecord((isRecord ? item : item->parent())->text(0)));
+    const QString reading = activities::ReadingRecord((isRecord ? item : item->parent())->text(0));
+    // The read can take seconds: the last record's text goes at once.
+    if (m_dataView) m_dataView->Clear(title, reading);
+    const DescribedCalls described(*app->m_comm, reading);
     failure = PreviewMemoryRecord(*app, type, number, blockSelect, title);
   } else {
     failure = PreviewComputerRecord(*app, type, number, blockSelect, title);
@@ -80,8 +82,7 @@ QString CFileTree::PreviewMemoryRecord(CVerdalonApp& app, int type, int number, 
   if (!files) return NoFilesReason();
   if (!app.m_comm->CopyRecordToHardDrive(m_previewPath, files->TempOut(), 1, type, number))
     return prompts::WithFailureCause(NotReadReason());
-  // The copy holds just this record, the first of its type there; the text
-  // names it as the analyzer numbers it.
+  // The copy holds just this record, the first of its type there.
   std::optional<QByteArray> text;
   if (TranslateForPreview(files->TempOut(), files->BlockData(), type, 1, blockSelect, app.GetCurrentProfile()))
     text = TakePreviewText();

@@ -10,7 +10,7 @@ QString Listing() { return QStringLiteral("Listing the analyzer's files…"); }
 QString ReadingRecord() { return QStringLiteral("Reading a record from the analyzer…"); }
 
 QString ReadingRecord(const QString& record) {
-  return QStringLiteral("Reading record %1 from the analyzer…").arg(record.trimmed());
+  return QStringLiteral("Reading record %1 from the analyzer…").arg(record.simplified());
 }
 
 QString Downloading(const QString& fileName, int record, int count) {
