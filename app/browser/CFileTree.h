@@ -129,8 +129,6 @@ class CFileTree : public QTreeWidget {
                               const QString& title);
   QString PreviewComputerRecord(CVerdalonApp& app, int type, int number, unsigned short blockSelect,
                                 const QString& title);
-  // The translated text of a preview, read and removed.
-  std::optional<QByteArray> TakePreviewText();
   void ClearPreview();
   PreviewFiles* Files();
 

@@ -3,7 +3,6 @@
 // names it. A preview that fails empties the pane and says why in its place;
 // any other selection empties it, so no record's text outlives its choice.
 #include <QFile>
-#include <optional>
 
 #include "browser/CFileTree.h"
 #include "browser/CVQBDataView.h"
@@ -83,15 +82,12 @@ QString CFileTree::PreviewMemoryRecord(CVerdalonApp& app, int type, int number, 
   if (!app.m_comm->CopyRecordToHardDrive(m_previewPath, files->TempOut(), 1, type, number))
     return prompts::WithFailureCause(NotReadReason());
   // The copy holds just this record, the first of its type there.
-  std::optional<QByteArray> text;
-  if (TranslateForPreview(files->TempOut(), files->BlockData(), type, 1, blockSelect, app.GetCurrentProfile()))
-    text = TakePreviewText();
-  if (text && m_dataView) {
-    m_dataView->SetText(std::move(*text), title);
-    emit RecordPreviewed(files->TempOut(), type, 1, blockSelect);
-  }
+  const bool shown =
+      TranslateForPreview(files->TempOut(), files->BlockData(), type, 1, blockSelect, app.GetCurrentProfile()) &&
+      ShowPreviewText(title);
+  if (shown) emit RecordPreviewed(files->TempOut(), type, 1, blockSelect);
   QFile::remove(files->TempOut());
-  return text ? QString() : NotTranslatedReason();
+  return shown ? QString() : NotTranslatedReason();
 }
 
 QString CFileTree::PreviewComputerRecord(CVerdalonApp& app, int type, int number, unsigned short blockSelect,
@@ -105,23 +101,17 @@ QString CFileTree::PreviewComputerRecord(CVerdalonApp& app, int type, int number
   return QString();
 }
 
-std::optional<QByteArray> CFileTree::TakePreviewText() {
+bool CFileTree::ShowPreviewText(const QString& title) {
   PreviewFiles* files = Files();
-  if (!files) return std::nullopt;
+  if (!files) return false;
   QFile result(files->BlockData());
-  if (!result.open(QIODevice::ReadOnly)) return std::nullopt;
+  if (!result.open(QIODevice::ReadOnly)) return false;
   const qint64 size = result.size();
   QByteArray text = result.read(size);
   const bool whole = text.size() == size;
   result.close();
   result.remove();
-  if (!whole) return std::nullopt;
-  return text;
-}
-
-bool CFileTree::ShowPreviewText(const QString& title) {
-  std::optional<QByteArray> text = TakePreviewText();
-  if (!text || !m_dataView) return false;
-  m_dataView->SetText(std::move(*text), title);
+  if (!whole || !m_dataView) return false;
+  m_dataView->SetText(std::move(text), title);
   return true;
 }

@@ -32,4 +32,3 @@ bool CopyTranslatePath(const QString& path, char (&field)[kTranslatePathSize]);
 // path does not fit the translation request.
 bool TranslateForPreview(const QString& inputPath, const QString& outputPath, int type, int number,
                          unsigned short blockSelect, _DataProfileTag* profile);
-
